@@ -1,0 +1,45 @@
+# Each folder of src/ is two libraries: <name>_core (rules, statements; no QtWidgets)
+# and <name>_ui (windows). A source file belongs to the windows library when its name
+# ends in Ut, Widget, Dialog or Ui (TBkBorrowFm lives in BkBorrowUt.cpp); every other
+# source file is core.
+set(UI_FILE_REGEX "(Ut|Widget|Dialog|Ui)\\.cpp$")
+
+function(library_folder name)
+  cmake_parse_arguments(LF "" "" "CORE_DEPS;UI_DEPS" ${ARGN})
+  file(GLOB all_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  set(core_sources ${all_sources})
+  list(FILTER core_sources EXCLUDE REGEX ${UI_FILE_REGEX})
+  set(ui_sources ${all_sources})
+  list(FILTER ui_sources INCLUDE REGEX ${UI_FILE_REGEX})
+
+  add_library(${name}_core STATIC ${core_sources})
+  target_include_directories(${name}_core PUBLIC ${CMAKE_SOURCE_DIR}/src)
+  target_link_libraries(${name}_core PUBLIC Qt6::Core Qt6::Gui Qt6::Sql ${LF_CORE_DEPS})
+
+  if(ui_sources)
+    add_library(${name}_ui STATIC ${ui_sources})
+    target_link_libraries(${name}_ui PUBLIC ${name}_core Qt6::Widgets Qt6::PrintSupport ${LF_UI_DEPS})
+  else()
+    add_library(${name}_ui INTERFACE)
+    target_link_libraries(${name}_ui INTERFACE ${name}_core ${LF_UI_DEPS})
+  endif()
+endfunction()
+
+# tests/<name>/tst_*.cpp: one executable each, linked to the folder's libraries.
+function(test_folder name)
+  cmake_parse_arguments(TF "" "" "LIBS" ${ARGN})
+  file(GLOB test_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tst_*.cpp)
+  file(GLOB helper_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/*.cpp)
+  foreach(src ${test_sources})
+    get_filename_component(target ${src} NAME_WE)
+    add_executable(${target} ${src} ${helper_sources})
+    target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR}/tests/support)
+    target_link_libraries(${target} PRIVATE ${TF_LIBS} Qt6::Test)
+    target_compile_definitions(${target} PRIVATE
+      FIXTURE_DIR="${CMAKE_CURRENT_SOURCE_DIR}/fixtures"
+      BOOKCTL_PATH="$<TARGET_FILE:bookctl>")
+    add_test(NAME ${name}.${target} COMMAND ${target})
+    set_tests_properties(${name}.${target} PROPERTIES
+      ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=C.UTF-8" TIMEOUT 600)
+  endforeach()
+endfunction()

@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: MIT
+#include "foundation/Gbk.h"
+
+#include <QStringDecoder>
+#include <cerrno>
+#include <iconv.h>
+
+namespace {
+// Converts with iconv; an unconvertible input sequence becomes one replacement byte
+// sequence and conversion goes on after it.
+QByteArray convert(const char *to, const char *from, const QByteArray &in, int unitBytes,
+                   const QByteArray &replacement)
+{
+    iconv_t cd = iconv_open(to, from);
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        return {};
+    QByteArray out;
+    out.reserve(in.size() * 2 + 8);
+    char *src = const_cast<char *>(in.constData());
+    size_t srcLeft = size_t(in.size());
+    char buffer[4096];
+    while (srcLeft > 0) {
+        char *dst = buffer;
+        size_t dstLeft = sizeof buffer;
+        size_t rc = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
+        out.append(buffer, int(dst - buffer));
+        if (rc == size_t(-1)) {
+            if (errno == E2BIG)
+                continue;
+            // EILSEQ or EINVAL: skip one unit of input and write the replacement.
+            const size_t skip = std::min(srcLeft, size_t(unitBytes));
+            src += skip;
+            srcLeft -= skip;
+            out.append(replacement);
+        }
+    }
+    iconv_close(cd);
+    return out;
+}
+} // namespace
+
+namespace Gbk {
+
+QByteArray encode(const QString &text)
+{
+    // UTF-32 input lets an unencodable character be skipped as one unit.
+    const QList<uint> ucs4 = text.toUcs4();
+    const QByteArray utf32(reinterpret_cast<const char *>(ucs4.constData()), int(ucs4.size() * 4));
+    return convert("GBK", "UTF-32LE", utf32, 4, "?");
+}
+
+QString decode(const QByteArray &bytes)
+{
+    const QByteArray utf8 = convert("UTF-8", "GBK", bytes, 1, "\xEF\xBF\xBD");
+    return QString::fromUtf8(utf8);
+}
+
+bool isUtf8(const QByteArray &bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    (void)decoder.decode(bytes);
+    return !decoder.hasError();
+}
+
+} // namespace Gbk
