@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "foundation/Gbk.h"
 
-#include <QStringDecoder>
+#include <QList>
 #include <cerrno>
 #include <iconv.h>
 
@@ -57,9 +57,29 @@ QString decode(const QByteArray &bytes)
 
 bool isUtf8(const QByteArray &bytes)
 {
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    (void)decoder.decode(bytes);
-    return !decoder.hasError();
+    const auto *p = reinterpret_cast<const unsigned char *>(bytes.constData());
+    const qsizetype n = bytes.size();
+    for (qsizetype i = 0; i < n;) {
+        const unsigned char c = p[i];
+        int follow = 0;
+        if (c < 0x80)
+            follow = 0;
+        else if (c >= 0xC2 && c <= 0xDF)
+            follow = 1;
+        else if (c >= 0xE0 && c <= 0xEF)
+            follow = 2;
+        else if (c >= 0xF0 && c <= 0xF4)
+            follow = 3;
+        else
+            return false;
+        if (i + follow >= n && follow > 0)
+            return false;
+        for (int k = 1; k <= follow; ++k)
+            if ((p[i + k] & 0xC0) != 0x80)
+                return false;
+        i += follow + 1;
+    }
+    return true;
 }
 
 } // namespace Gbk

@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: MIT
+#include "cli/Cli.h"
+
+#include <cstdio>
+
+static void printLine(const QString &text)
+{
+    std::fputs(text.toUtf8().constData(), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+int CliContext::done(const JsonObject &object) const
+{
+    printLine(object.toString());
+    return 0;
+}
+
+int CliContext::refuse(const QString &message, const QStringList &messages) const
+{
+    JsonObject o;
+    o.add(QStringLiteral("ok"), false).add(QStringLiteral("message"), message);
+    if (!messages.isEmpty())
+        o.addStrings(QStringLiteral("messages"), messages);
+    printLine(o.toString());
+    return 1;
+}
+
+int CliContext::usage(const QString &text) const
+{
+    std::fprintf(stderr, "用法: bookctl %s\n", text.toUtf8().constData());
+    return 2;
+}
+
+QString CliContext::takeOption(const QString &name)
+{
+    const int i = args.indexOf(name);
+    if (i < 0 || i + 1 >= args.size())
+        return {};
+    const QString value = args[i + 1];
+    args.remove(i, 2);
+    return value;
+}
+
+bool CliContext::takeFlag(const QString &name)
+{
+    return args.removeAll(name) > 0;
+}
+
+QStringList CliContext::takeAll(const QString &name)
+{
+    QStringList values;
+    for (int i = args.indexOf(name); i >= 0 && i + 1 < args.size(); i = args.indexOf(name)) {
+        values << args[i + 1];
+        args.remove(i, 2);
+    }
+    return values;
+}
+
+const QList<CliCommand> &cliCommands()
+{
+    static const QList<CliCommand> all = [] {
+        QList<CliCommand> list;
+        list << foundationCommands();
+        return list;
+    }();
+    return all;
+}

@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+#include <QVariant>
+
+// Reading values back from either engine: SQLite returns dates and date-times as text
+// and yes/no as 0/1; PostgreSQL returns QDate, QDateTime and bool.
+namespace SqlValues {
+QDate toDate(const QVariant &v);
+QDateTime toDateTime(const QVariant &v);
+bool toBool(const QVariant &v);
+// Texts for display and JSON: "yyyy-MM-dd" and "yyyy-MM-dd hh:mm:ss".
+QString dateText(const QVariant &v);
+QString dateTimeText(const QVariant &v);
+}
