@@ -15,9 +15,15 @@ function(library_folder name)
   set(ui_sources ${all_sources})
   list(FILTER ui_sources INCLUDE REGEX ${UI_FILE_REGEX})
 
-  add_library(${name}_core STATIC ${core_sources})
-  target_include_directories(${name}_core PUBLIC ${CMAKE_SOURCE_DIR}/src)
-  target_link_libraries(${name}_core PUBLIC Qt6::Core Qt6::Gui Qt6::Sql ${LF_CORE_DEPS})
+  if(core_sources)
+    add_library(${name}_core STATIC ${core_sources})
+    target_include_directories(${name}_core PUBLIC ${CMAKE_SOURCE_DIR}/src)
+    target_link_libraries(${name}_core PUBLIC Qt6::Core Qt6::Gui Qt6::Sql ${LF_CORE_DEPS})
+  else()
+    add_library(${name}_core INTERFACE)
+    target_include_directories(${name}_core INTERFACE ${CMAKE_SOURCE_DIR}/src)
+    target_link_libraries(${name}_core INTERFACE Qt6::Core Qt6::Gui Qt6::Sql ${LF_CORE_DEPS})
+  endif()
 
   if(ui_sources)
     add_library(${name}_ui STATIC ${ui_sources})
@@ -44,6 +50,7 @@ function(test_folder name)
     target_compile_definitions(${target} PRIVATE
       FIXTURE_DIR="${CMAKE_CURRENT_SOURCE_DIR}/fixtures"
       BOOKCTL_PATH="$<TARGET_FILE:bookctl>")
+    add_dependencies(${target} bookctl)
     add_test(NAME ${name}.${target} COMMAND ${target})
     set_tests_properties(${name}.${target} PROPERTIES
       ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=C.UTF-8" TIMEOUT 600)

@@ -57,12 +57,18 @@ QStringList CliContext::takeAll(const QString &name)
     return values;
 }
 
+static QList<CliCommand> &registry()
+{
+    static QList<CliCommand> all;
+    return all;
+}
+
+CliRegistration::CliRegistration(const QList<CliCommand> &commands)
+{
+    registry() << commands;
+}
+
 const QList<CliCommand> &cliCommands()
 {
-    static const QList<CliCommand> all = [] {
-        QList<CliCommand> list;
-        list << foundationCommands();
-        return list;
-    }();
-    return all;
+    return registry();
 }

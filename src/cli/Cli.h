@@ -37,8 +37,11 @@ struct CliCommand {
     std::function<int(CliContext &)> run;
 };
 
-// Every command, in one table.
+// Every command. Each group of commands lives in a file of its own in this folder and
+// adds itself with a CliRegistration at namespace scope:
+//   static const CliRegistration registration(QList<CliCommand>{...});
 const QList<CliCommand> &cliCommands();
 
-// Command groups, one file each, registered by cliCommands().
-QList<CliCommand> foundationCommands();
+struct CliRegistration {
+    explicit CliRegistration(const QList<CliCommand> &commands);
+};

@@ -99,14 +99,11 @@ int isbn10to13(CliContext &ctx)
 
 } // namespace
 
-QList<CliCommand> foundationCommands()
-{
-    return {
+static const CliRegistration registration(QList<CliCommand>{
         {QStringLiteral("init"), QStringLiteral("init"), NeedsDatabase::Creates, init},
         {QStringLiteral("schema"), QStringLiteral("schema"), NeedsDatabase::No, schema},
         {QStringLiteral("signin"), QStringLiteral("signin NAME PASSWORD"), NeedsDatabase::Yes, signin},
         {QStringLiteral("pinyin"), QStringLiteral("pinyin TEXT"), NeedsDatabase::No, pinyin},
         {QStringLiteral("isbn13to10"), QStringLiteral("isbn13to10 TEXT"), NeedsDatabase::No, isbn13to10},
         {QStringLiteral("isbn10to13"), QStringLiteral("isbn10to13 TEXT"), NeedsDatabase::No, isbn10to13},
-    };
-}
+});
