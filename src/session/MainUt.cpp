@@ -77,10 +77,14 @@ TMainFm::TMainFm(SharedConnection &db, LoginSession &session, QWidget *parent)
     applyRights();
 
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
-        // Back to the front from another program; closing one of our own windows does
-        // not change the application state.
-        if (state == Qt::ApplicationActive && m_shownOnce && isVisible())
+        // Back to the front after another program had it. Moving between the program's
+        // own windows (a dialog closing) keeps the application active and reminds of nothing.
+        if (state != Qt::ApplicationActive) {
+            m_leftForAnotherProgram = m_shownOnce;
+        } else if (m_leftForAnotherProgram && isVisible()) {
+            m_leftForAnotherProgram = false;
             remindOverdue();
+        }
     });
 }
 
@@ -274,7 +278,7 @@ void TMainFm::applyRights()
         menu->setEnabled(m_session.rights.qxsysset);
     if (!m_session.rights.qxsysset)
         for (const Command &cmd : m_commands)
-            if (cmd.menu == QLatin1String("系统管理") && !cmd.caption.isEmpty())
+            if (cmd.menu == QStringLiteral("系统管理") && !cmd.caption.isEmpty())
                 m_actions.value(plain(cmd.caption))->setEnabled(false);
 }
 

@@ -66,5 +66,6 @@ private:
     QLabel *Label2;
     QPixmap m_background;
     bool m_shownOnce = false;
+    bool m_leftForAnotherProgram = false;
     bool m_confirmedExit = false;
 };

@@ -93,7 +93,7 @@ Result signIn(const SharedConnection &db, LoginSession &session, const QString &
     for (int i = 0; i < names.size(); ++i)
         session.rights.setValue(i, SqlValues::toBool(q.value(names[i])));
     const QString name = typedName.trimmed();
-    if (name == QLatin1String("超级管理员")) {
+    if (name == QStringLiteral("超级管理员")) {
         for (int i = 0; i < names.size() - 1; ++i) // all but qxModifyStock
             session.rights.setValue(i, true);
     }
