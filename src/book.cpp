@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
+#include <QScreen>
 
 int main(int argc, char *argv[])
 {
@@ -34,6 +35,9 @@ int main(int argc, char *argv[])
     QObject::connect(&login, &TLoginFm::signedIn, [&] {
         main = new TMainFm(db, session);
                 main->showMaximized();
+        // Without a window manager nothing maximises: take the whole screen then.
+        if (!main->isMaximized() && main->screen())
+            main->setGeometry(main->screen()->availableGeometry());
     });
     QObject::connect(&login, &QDialog::rejected, &app, &QApplication::quit);
     const int status = app.exec();

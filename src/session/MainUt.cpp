@@ -311,8 +311,16 @@ void TMainFm::resizeEvent(QResizeEvent *event)
 
 void TMainFm::placeBackground()
 {
-    if (m_background.isNull())
+    if (m_background.isNull()) {
+        // No picture in the working folder: the library's title on a quiet background.
+        Image1->setStyleSheet(QStringLiteral("QLabel#Image1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
+                                             " stop:0 #f4f7fb, stop:1 #dde6f0); color: #4a5a70; }"));
+        QFont f = Image1->font();
+        f.setPointSize(28);
+        Image1->setFont(f);
+        Image1->setText(m_session.switches.图书馆名.isEmpty() ? windowTitle() : m_session.switches.图书馆名);
         return;
+    }
     const int toolBarHeight = findChild<QToolBar *>(QStringLiteral("ToolBar1"))->height();
     const int h = std::max(1, height() - toolBarHeight - statusBar()->height() - 55);
     Image1->setPixmap(m_background.scaled(width(), h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));

@@ -1,0 +1,194 @@
+// SPDX-License-Identifier: MIT
+#include "foundation/XlsWorkbookScan.h"
+
+#include <QList>
+#include <QStringList>
+#include <QtEndian>
+
+namespace {
+
+const quint32 endOfChain = 0xFFFFFFFE;
+
+quint16 u16(const QByteArray &b, qsizetype at)
+{
+    return at >= 0 && at + 2 <= b.size() ? qFromLittleEndian<quint16>(b.constData() + at) : 0;
+}
+
+quint32 u32(const QByteArray &b, qsizetype at)
+{
+    return at >= 0 && at + 4 <= b.size() ? qFromLittleEndian<quint32>(b.constData() + at) : 0;
+}
+
+// A compound file (OLE2) just far enough to take one stream out of it.
+class CompoundFile
+{
+public:
+    explicit CompoundFile(const QByteArray &file) : m_file(file) {}
+
+    QByteArray stream(const QStringList &names)
+    {
+        if (!m_file.startsWith(QByteArray::fromHex("D0CF11E0A1B11AE1")))
+            return {};
+        const int shift = u16(m_file, 30);
+        const int miniShift = u16(m_file, 32);
+        if (shift < 9 || shift > 12 || miniShift < 6 || miniShift >= shift)
+            return {};
+        m_sector = 1 << shift;
+        m_miniSector = 1 << miniShift;
+        if (!readFat())
+            return {};
+        const QByteArray directory = chain(u32(m_file, 48), m_fat, false);
+        const quint32 cutoff = u32(m_file, 56);
+        m_miniFat = toEntries(chain(u32(m_file, 60), m_fat, false));
+        for (qsizetype at = 0; at + 128 <= directory.size(); at += 128) {
+            const int nameBytes = qMin<int>(u16(directory, at + 64), 64);
+            const QString name = QString::fromUtf16(
+                reinterpret_cast<const char16_t *>(directory.constData() + at), qMax(0, nameBytes / 2 - 1));
+            const int type = directory.at(at + 66);
+            const quint32 start = u32(directory, at + 116);
+            const quint32 size = u32(directory, at + 120);
+            if (type == 5) // the root entry holds the mini stream
+                m_miniStream = chain(start, m_fat, false);
+            else if (type == 2 && names.contains(name, Qt::CaseInsensitive))
+                return (size < cutoff ? chain(start, m_miniFat, true) : chain(start, m_fat, false)).left(size);
+        }
+        return {};
+    }
+
+private:
+    static QList<quint32> toEntries(const QByteArray &bytes)
+    {
+        QList<quint32> entries;
+        for (qsizetype at = 0; at + 4 <= bytes.size(); at += 4)
+            entries.append(u32(bytes, at));
+        return entries;
+    }
+
+    QByteArray sector(quint32 id) const
+    {
+        const qsizetype at = (qsizetype(id) + 1) * m_sector;
+        return at + m_sector <= m_file.size() ? m_file.mid(at, m_sector) : QByteArray();
+    }
+
+    bool readFat()
+    {
+        QList<quint32> fatSectors;
+        for (int i = 0; i < 109; ++i)
+            fatSectors.append(u32(m_file, 76 + 4 * i));
+        // Further FAT sector ids in DIFAT sectors, each ending with the next one's id.
+        quint32 difat = u32(m_file, 68);
+        for (int guard = 0; difat < endOfChain && guard < 1 << 16; ++guard) {
+            const QList<quint32> ids = toEntries(sector(difat));
+            if (ids.isEmpty())
+                return false;
+            fatSectors.append(ids.mid(0, ids.size() - 1));
+            difat = ids.last();
+        }
+        const int count = int(qMin<quint32>(u32(m_file, 44), quint32(fatSectors.size())));
+        for (int i = 0; i < count; ++i)
+            m_fat.append(toEntries(sector(fatSectors.at(i))));
+        return !m_fat.isEmpty();
+    }
+
+    // The bytes of a sector chain, in the file's sectors or the mini stream's; a loop or
+    // a broken link ends it.
+    QByteArray chain(quint32 start, const QList<quint32> &table, bool mini) const
+    {
+        QByteArray out;
+        for (quint32 id = start, guard = 0; id < endOfChain && guard <= quint32(table.size()); ++guard) {
+            if (mini) {
+                const qsizetype at = qsizetype(id) * m_miniSector;
+                if (at + m_miniSector > m_miniStream.size())
+                    break;
+                out += m_miniStream.mid(at, m_miniSector);
+            } else {
+                const QByteArray bytes = sector(id);
+                if (bytes.isEmpty())
+                    break;
+                out += bytes;
+            }
+            id = id < quint32(table.size()) ? table.at(id) : endOfChain;
+        }
+        return out;
+    }
+
+    const QByteArray &m_file;
+    int m_sector = 512;
+    int m_miniSector = 64;
+    QList<quint32> m_fat;
+    QList<quint32> m_miniFat;
+    QByteArray m_miniStream;
+};
+
+// A sheet name as BOUNDSHEET stores it: a count, a flag (bit 0: UTF-16) and the characters.
+QString shortName(const QByteArray &b, qsizetype at)
+{
+    const int count = quint8(b.at(at));
+    const bool wide = b.at(at + 1) & 1;
+    if (at + 2 + count * (wide ? 2 : 1) > b.size())
+        return {};
+    if (wide)
+        return QString::fromUtf16(reinterpret_cast<const char16_t *>(b.constData() + at + 2), count);
+    return QString::fromLatin1(b.constData() + at + 2, count);
+}
+
+QString errorText(int code)
+{
+    switch (code) {
+    case 0x00: return QStringLiteral("#NULL!");
+    case 0x07: return QStringLiteral("#DIV/0!");
+    case 0x0F: return QStringLiteral("#VALUE!");
+    case 0x17: return QStringLiteral("#REF!");
+    case 0x1D: return QStringLiteral("#NAME?");
+    case 0x24: return QStringLiteral("#NUM!");
+    default: return QStringLiteral("#N/A");
+    }
+}
+}
+
+XlsWorkbookScan XlsWorkbookScan::scan(const QByteArray &file)
+{
+    XlsWorkbookScan result;
+    const QByteArray stream = CompoundFile(file).stream({QStringLiteral("Workbook"), QStringLiteral("Book")});
+    // Workbook globals: WINDOW1 names the active tab, BOUNDSHEET each sheet and where it starts.
+    int activeTab = 0;
+    QList<QPair<QString, quint32>> sheets;
+    qsizetype at = 0;
+    while (at + 4 <= stream.size()) {
+        const quint16 type = u16(stream, at);
+        const quint16 length = u16(stream, at + 2);
+        const qsizetype body = at + 4;
+        if (type == 0x003D && length >= 12)
+            activeTab = u16(stream, body + 10);
+        else if (type == 0x0085 && length >= 8)
+            sheets.append({shortName(stream, body + 6), u32(stream, body)});
+        else if (type == 0x000A)
+            break;
+        at = body + length;
+    }
+    if (activeTab >= sheets.size())
+        activeTab = 0;
+    if (sheets.isEmpty())
+        return result;
+    result.activeSheet = sheets.at(activeTab).first;
+    // The active sheet's BOOLERR cells, up to its EOF (charts inside it nest BOF..EOF).
+    at = sheets.at(activeTab).second;
+    for (int depth = 0; at + 4 <= stream.size();) {
+        const quint16 type = u16(stream, at);
+        const quint16 length = u16(stream, at + 2);
+        const qsizetype body = at + 4;
+        if (type == 0x0809)
+            ++depth;
+        else if (type == 0x000A && --depth <= 0)
+            break;
+        else if (type == 0x0205 && length >= 8 && depth == 1 && body + 8 <= stream.size()) {
+            const int value = quint8(stream.at(body + 6));
+            const bool isError = stream.at(body + 7) != 0;
+            result.boolErrorCells.insert(key(u16(stream, body), u16(stream, body + 2)),
+                                       isError ? errorText(value)
+                                               : QString::fromLatin1(value ? "TRUE" : "FALSE"));
+        }
+        at = body + length;
+    }
+    return result;
+}

@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+
+// What FreeXL does not tell about a BIFF (.xls) workbook, read from its Workbook stream:
+// which sheet was active when it was saved, and which cells of that sheet hold a
+// boolean or an error value (FreeXL gives those as plain integers).
+struct XlsWorkbookScan
+{
+    QString activeSheet;                 // the active sheet's name; empty when not found
+    QHash<quint64, QString> boolErrorCells; // key (row << 16) | column, 0-based: "TRUE", "#N/A", ...
+
+    static quint64 key(int row, int column) { return (quint64(row) << 16) | quint64(column); }
+    // Reads the compound file's bytes; a file it cannot follow gives an empty scan.
+    static XlsWorkbookScan scan(const QByteArray &file);
+};
