@@ -10,7 +10,9 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QApplication>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 void addOperator(SharedConnection &db, const QString &name, const QString &pwd, bool allRights,
@@ -178,6 +180,25 @@ private slots:
         QCOMPARE(login.findChild<QLineEdit *>(QStringLiteral("Edit1"))->text(), QString());
         QCOMPARE(messages.texts, QStringList{QStringLiteral("请使用对应的版本@!bbb")});
         db.close();
+    }
+
+    void failedOpenOffersTheDatabaseSettings()
+    {
+        MessageRecorder messages;
+        LoginSession s; // csaccess "0": no usable connection string
+        SharedConnection db(QStringLiteral("login-window-4"));
+        TLoginFm login(db, s);
+        QString shown;
+        QTimer::singleShot(0, this, [&] {
+            if (QWidget *w = QApplication::activeModalWidget()) {
+                shown = w->windowTitle();
+                w->close();
+            }
+        });
+        QVERIFY(!login.prepare());
+        QVERIFY(messages.texts.value(0).startsWith(QStringLiteral("数据库连接失败,请选择数据库.")));
+        QCOMPARE(shown, QStringLiteral("数据库设置"));
+        QCOMPARE(login.findChild<QComboBox *>(QStringLiteral("ComboBox1"))->count(), 0);
     }
 
     void firstStartCreatesTheDatabase()
