@@ -34,10 +34,10 @@ int main(int argc, char *argv[])
     TMainFm *main = nullptr;
     QObject::connect(&login, &TLoginFm::signedIn, [&] {
         main = new TMainFm(db, session);
-                main->showMaximized();
-        // Without a window manager nothing maximises: take the whole screen then.
-        if (!main->isMaximized() && main->screen())
-            main->setGeometry(main->screen()->availableGeometry());
+                // The whole screen also where no window manager maximises windows.
+        if (QScreen *screen = QGuiApplication::primaryScreen())
+            main->setGeometry(screen->availableGeometry());
+        main->showMaximized();
     });
     QObject::connect(&login, &QDialog::rejected, &app, &QApplication::quit);
     const int status = app.exec();
