@@ -10,7 +10,7 @@
 #include "foundation/LoginSession.h"
 #include "foundation/SharedConnection.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QFile>
 #include <cstdio>
 
@@ -24,7 +24,9 @@ static int usageAll()
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    // A GUI application without a screen: painting text (barcode pictures) needs fonts.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
 
     LoginSession &session = LoginSession::current();

@@ -89,6 +89,10 @@ bool SharedConnection::open(const ConnectionSettings &settings, QString *error, 
         } else {
             run(QStringLiteral("set client_encoding to 'UTF8'"));
             run(QStringLiteral("set datestyle to 'ISO, YMD'"));
+            // Lists read page by page; keep an unordered table scan in the same order
+            // from one page to the next.
+            run(QStringLiteral("set synchronize_seqscans to off"));
+            run(QStringLiteral("set max_parallel_workers_per_gather to 0"));
         }
     } catch (const DatabaseError &e) {
         if (error)
