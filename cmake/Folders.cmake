@@ -2,11 +2,12 @@
 # and <name>_ui (windows). A source file belongs to the windows library when its name
 # ends in Ut, Widget, Dialog or Ui (TBkBorrowFm lives in BkBorrowUt.cpp); every other
 # source file is core.
-set(UI_FILE_REGEX "(Ut|Widget|Dialog|Ui)\\.cpp$")
+set(UI_FILE_REGEX "(Ut|Widget|Dialog|Ui)\\.(cpp|h)$")
 
 function(library_folder name)
   cmake_parse_arguments(LF "" "" "CORE_DEPS;UI_DEPS" ${ARGN})
-  file(GLOB all_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  # Headers are listed too, so that AUTOMOC notices a Q_OBJECT added to one later.
+  file(GLOB all_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
   if(DEV_EXCLUDE)
     list(FILTER all_sources EXCLUDE REGEX "${DEV_EXCLUDE}")
   endif()
