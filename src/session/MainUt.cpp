@@ -3,8 +3,44 @@
 #include "foundation/LoginSession.h"
 #include "foundation/Messages.h"
 #include "foundation/SharedConnection.h"
+#include "catalogue/BkAddUt.h"
+#include "catalogue/BkRegUt.h"
+#include "catalogue/BkSearchUt.h"
+#include "catalogue/BkTuiJianUt.h"
+#include "catalogue/QkAddUt.h"
+#include "catalogue/QkSearchUt.h"
+#include "maintenance/BackUpAccessUt.h"
+#include "maintenance/BatchDataUt.h"
+#include "maintenance/CleandataUt.h"
 #include "maintenance/SetDataUt.h"
+#include "maintenance/SysInfoSetUt.h"
+#include "maintenance/UserGuide.h"
+#include "readers/RdAddUt.h"
+#include "readers/RdKindUt.h"
+#include "readers/RdSearchUt.h"
+#include "readers/RentLevelUt.h"
+#include "readers/ShouFeiUt.h"
+#include "readers/ShouRuCountUt.h"
+#include "reftables/BkKindUt.h"
+#include "reftables/Bk2KindUt.h"
+#include "reftables/DepartMentUt.h"
+#include "reftables/MoneyKindUt.h"
+#include "reftables/PaperUt.h"
+#include "reftables/PlaceUt.h"
+#include "reftables/PubUt.h"
+#include "reftables/a1Ut.h"
+#include "reftables/a2Ut.h"
+#include "reftables/a3Ut.h"
 #include "session/AboutUt.h"
+#include "session/AdminLogUt.h"
+#include "session/AdminUt.h"
+#include "session/ChangePwdUt.h"
+#include "statistics/BkChartUt.h"
+#include "statistics/BkJySearchUt.h"
+#include "statistics/DataCheckUt.h"
+#include "statistics/QkChartUt.h"
+#include "statistics/RdChartUt.h"
+#include "statistics/SortSearchUt.h"
 
 #include <QAction>
 #include <QApplication>
@@ -107,60 +143,62 @@ void TMainFm::buildCommands()
     add(m1, QStringLiteral("归    还"), QStringLiteral("N_Return"), {}, right(&Rights::qxreturn), Gate::Disable,
         {}, QStringLiteral("F6"));
     add(m1, QStringLiteral("续    借"), QStringLiteral("N_XuJie"), {}, right(&Rights::qxborrow), Gate::Disable);
-    add(m1, QStringLiteral("添加图书"), QStringLiteral("N_BkAdd"), {}, right(&Rights::qxadddata), Gate::Disable);
-    add(m1, QStringLiteral("添加读者"), QStringLiteral("N_RdAdd"), {}, right(&Rights::qxadddata), Gate::Disable);
-    add(m1, QStringLiteral("添加期刊"), QStringLiteral("N_QkAdd"), {}, right(&Rights::qxadddata), Gate::Disable);
-    add(m1, QStringLiteral("修改密码"), QStringLiteral("N_ChangePwd"), {});
-    add(m1, QStringLiteral("收费"), QStringLiteral("N_ShouFei"), {});
+    add(m1, QStringLiteral("添加图书"), QStringLiteral("N_BkAdd"), [this] { openModal<TBkAddFm>(this, m_db, m_session); }, right(&Rights::qxadddata), Gate::Disable);
+    add(m1, QStringLiteral("添加读者"), QStringLiteral("N_RdAdd"), [this] { openModal<TRdAddFm>(this, m_db, m_session); }, right(&Rights::qxadddata), Gate::Disable);
+    add(m1, QStringLiteral("添加期刊"), QStringLiteral("N_QkAdd"), [this] { openModal<TQkAddFm>(this, m_db, m_session); }, right(&Rights::qxadddata), Gate::Disable);
+    add(m1, QStringLiteral("修改密码"), QStringLiteral("N_ChangePwd"), [this] { openModal<TChangePwdFm>(this, m_db, m_session); });
+    add(m1, QStringLiteral("收费"), QStringLiteral("N_ShouFei"), [this] { showShouFei(); });
     add(m1, QString(), QString(), {});
-    add(m1, QStringLiteral("图书管理"), QStringLiteral("N_BkSearch"), {}, right(&Rights::qxbk), Gate::Disable);
-    add(m1, QStringLiteral("读者管理"), QStringLiteral("N_RdSearch"), {}, right(&Rights::qxrd), Gate::Disable);
-    add(m1, QStringLiteral("期刊管理"), QStringLiteral("N_QkSearch"), {}, right(&Rights::qxqk), Gate::Disable);
-    add(m1, QStringLiteral("管理员日志"), QStringLiteral("N_AdminLog"), {}, right(&Rights::qxadmin), Gate::Refuse,
+    add(m1, QStringLiteral("图书管理"), QStringLiteral("N_BkSearch"), [this] { openModal<TBkSearchFm>(this, m_db, m_session); }, right(&Rights::qxbk), Gate::Disable);
+    add(m1, QStringLiteral("读者管理"), QStringLiteral("N_RdSearch"), [this] { openModal<TRdSearchFm>(this, m_db, m_session); }, right(&Rights::qxrd), Gate::Disable);
+    add(m1, QStringLiteral("期刊管理"), QStringLiteral("N_QkSearch"), [this] { TQkSearchFm::showWindow(m_db, m_session, this); }, right(&Rights::qxqk), Gate::Disable);
+    add(m1, QStringLiteral("管理员日志"), QStringLiteral("N_AdminLog"), [this] { openModal<TAdminLogFm>(this, m_db); }, right(&Rights::qxadmin), Gate::Refuse,
         noRight);
     add(m1, QStringLiteral("退    出"), QStringLiteral("N_Exit"), [this] { ExitClick(); });
 
     const QString m2 = QStringLiteral("系统管理");
-    add(m2, QStringLiteral("系统管理员权限设置"), QStringLiteral("N_Admin"), {}, right(&Rights::qxadmin),
+    add(m2, QStringLiteral("系统管理员权限设置"), QStringLiteral("N_Admin"), [this] { openModal<TAdminFm>(this, m_db); }, right(&Rights::qxadmin),
         Gate::Refuse, noRight);
-    add(m2, QStringLiteral("图书馆信息设置"), QStringLiteral("N_SysInfoSet"), {});
-    add(m2, QStringLiteral("系 统 初 始 化"), QStringLiteral("N_CleanData"), {});
+    add(m2, QStringLiteral("图书馆信息设置"), QStringLiteral("N_SysInfoSet"), [this] { openModal<TSysInfoSetFm>(this, m_db, m_session); });
+    add(m2, QStringLiteral("系 统 初 始 化"), QStringLiteral("N_CleanData"), [this] { openModal<TCleanDataFm>(this, m_db); });
     std::function<void()> backup;
     if (m_session.dialect().isServer())
         backup = [this] { Messages::info(this, QStringLiteral("请使用PostgreSQL的pg_dump备份!")); };
+    else
+        backup = [this] { openModal<TBackUpAccessFm>(this, m_db); };
     add(m2, QStringLiteral("备 份 数 据 库"), QStringLiteral("N_BackUp"), backup);
     add(m2, QStringLiteral("数 据 库 设 置"), QStringLiteral("N_SetData"),
         [this] { openModal<TSetDataFm>(this, m_session); });
     add(m2, QString(), QString(), {});
-    add(m2, QStringLiteral("批处理数据"), QStringLiteral("N_BatchData"), {}, right(&Rights::qxadmin), Gate::Refuse,
+    add(m2, QStringLiteral("批处理数据"), QStringLiteral("N_BatchData"), [this] { openModal<TBatchDataFm>(this, m_db); }, right(&Rights::qxadmin), Gate::Refuse,
         noRight);
 
     const QString m3 = QStringLiteral("基础信息设置");
-    add(m3, QStringLiteral("读者类别设置"), QStringLiteral("N_RdKind"), {});
-    add(m3, QStringLiteral("物品级别设置"), QStringLiteral("N_RentLevel"), {});
-    add(m3, QStringLiteral("图书分类设置"), QStringLiteral("N_BkKind"), {});
-    add(m3, QStringLiteral("二级分类设置"), QStringLiteral("N_Bk2Kind"), {});
-    add(m3, QStringLiteral("出版社名设置"), QStringLiteral("N_Pub"), {});
-    add(m3, QStringLiteral("单位/部门名"), QStringLiteral("N_DepartMent"), {});
-    add(m3, QStringLiteral("存放位置"), QStringLiteral("N_Place"), {});
-    add(m3, QStringLiteral("证件名设置"), QStringLiteral("N_Paper"), {});
-    add(m3, QStringLiteral("币种名设置"), QStringLiteral("N_MoneyKind"), {});
-    add(m3, m_session.switches.a1Caption + QStringLiteral("设置"), QStringLiteral("N_a1"), {});
-    add(m3, m_session.switches.a2Caption + QStringLiteral("设置"), QStringLiteral("N_a2"), {});
-    add(m3, m_session.switches.a3Caption + QStringLiteral("设置"), QStringLiteral("N_a3"), {});
+    add(m3, QStringLiteral("读者类别设置"), QStringLiteral("N_RdKind"), [this] { openModal<TRdKindFm>(this, m_db, m_session); });
+    add(m3, QStringLiteral("物品级别设置"), QStringLiteral("N_RentLevel"), [this] { openModal<TRentLevelFm>(this, m_db, m_session); });
+    add(m3, QStringLiteral("图书分类设置"), QStringLiteral("N_BkKind"), [this] { openModal<TBkKindFm>(this, m_db); });
+    add(m3, QStringLiteral("二级分类设置"), QStringLiteral("N_Bk2Kind"), [this] { openModal<TBk2KindFm>(this, m_db); });
+    add(m3, QStringLiteral("出版社名设置"), QStringLiteral("N_Pub"), [this] { openModal<TPubFm>(this, m_db); });
+    add(m3, QStringLiteral("单位/部门名"), QStringLiteral("N_DepartMent"), [this] { openModal<TDepartMentFm>(this, m_db); });
+    add(m3, QStringLiteral("存放位置"), QStringLiteral("N_Place"), [this] { openModal<TPlaceFm>(this, m_db); });
+    add(m3, QStringLiteral("证件名设置"), QStringLiteral("N_Paper"), [this] { openModal<TPaperFm>(this, m_db); });
+    add(m3, QStringLiteral("币种名设置"), QStringLiteral("N_MoneyKind"), [this] { openModal<TMoneyKindFm>(this, m_db); });
+    add(m3, m_session.switches.a1Caption + QStringLiteral("设置"), QStringLiteral("N_a1"), [this] { openModal<Ta1Fm>(this, m_db, m_session); });
+    add(m3, m_session.switches.a2Caption + QStringLiteral("设置"), QStringLiteral("N_a2"), [this] { openModal<Ta2Fm>(this, m_db, m_session); });
+    add(m3, m_session.switches.a3Caption + QStringLiteral("设置"), QStringLiteral("N_a3"), [this] { openModal<Ta3Fm>(this, m_db, m_session); });
 
     const QString m4 = QStringLiteral("查询和统计");
-    add(m4, QStringLiteral("借出记录"), QStringLiteral("N_BkJySearch"), {});
+    add(m4, QStringLiteral("借出记录"), QStringLiteral("N_BkJySearch"), [this] { openModal<TBkJySearchFm>(this, m_db, m_session); });
     add(m4, QStringLiteral("逾期记录"), QStringLiteral("N_DueRecord"), {});
-    add(m4, QStringLiteral("分 类 统 计"), QStringLiteral("N_SortSearch"), {});
-    add(m4, QStringLiteral("入库信息统计"), QStringLiteral("N_BkReg"), {});
-    add(m4, QStringLiteral("图书借阅统计"), QStringLiteral("N_BkChart"), {});
-    add(m4, QStringLiteral("期刊借阅统计"), QStringLiteral("N_QkChart"), {});
-    add(m4, QStringLiteral("读者借阅统计"), QStringLiteral("N_RdChart"), {});
-    add(m4, QStringLiteral("资金统计"), QStringLiteral("N_ShouRuCount"), {});
-    add(m4, QStringLiteral("数据盘点"), QStringLiteral("N_DataCheck"), {});
+    add(m4, QStringLiteral("分 类 统 计"), QStringLiteral("N_SortSearch"), [this] { openModal<TSortSearchFM>(this, m_db); });
+    add(m4, QStringLiteral("入库信息统计"), QStringLiteral("N_BkReg"), [this] { openModal<TBkRegFm>(this, m_db, m_session); });
+    add(m4, QStringLiteral("图书借阅统计"), QStringLiteral("N_BkChart"), [this] { openModal<TBkChartFm>(this, m_db); });
+    add(m4, QStringLiteral("期刊借阅统计"), QStringLiteral("N_QkChart"), [this] { openModal<TQkChartFm>(this, m_db); });
+    add(m4, QStringLiteral("读者借阅统计"), QStringLiteral("N_RdChart"), [this] { openModal<TRdChartFm>(this, m_db); });
+    add(m4, QStringLiteral("资金统计"), QStringLiteral("N_ShouRuCount"), [this] { openModal<TShouRuCountFm>(this, m_db, m_session); });
+    add(m4, QStringLiteral("数据盘点"), QStringLiteral("N_DataCheck"), [this] { openModal<TDataCheckFm>(this, m_db); });
     add(m4, QStringLiteral("预定信息"), QStringLiteral("N_Reserve"), {});
-    add(m4, QStringLiteral("网页推荐信息"), QStringLiteral("N_BkTuiJian"), {});
+    add(m4, QStringLiteral("网页推荐信息"), QStringLiteral("N_BkTuiJian"), [this] { openModal<TBkTuiJianFm>(this, m_db, m_session); });
 
     const QString m5 = QStringLiteral("工具");
     add(m5, QStringLiteral("记事本"), QStringLiteral("N_Notepad"), [this] {
@@ -192,7 +230,7 @@ void TMainFm::buildCommands()
         Gate::Refuse, noAdmin);
 
     const QString m7 = QStringLiteral("帮助");
-    add(m7, QStringLiteral("使用帮助"), QStringLiteral("N_Help"), [this] { openHelp(); });
+    add(m7, QStringLiteral("使用帮助"), QStringLiteral("N_Help"), [this] { if (!UserGuide::show(this)) openHelp(); });
     add(m7, QStringLiteral("关    于"), QStringLiteral("N_About"), [this] { openModal<TAboutFm>(this, m_session); });
 }
 
@@ -285,6 +323,14 @@ void TMainFm::applyRights()
 QAction *TMainFm::command(const QString &caption) const
 {
     return m_actions.value(plain(caption));
+}
+
+void TMainFm::showShouFei()
+{
+    // The one charge window is kept (hidden, not destroyed) until the program ends.
+    if (!m_shouFei)
+        m_shouFei = new TShouFeiFm(m_db, m_session, this);
+    m_shouFei->exec();
 }
 
 void TMainFm::remindOverdue()

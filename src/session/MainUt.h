@@ -9,6 +9,7 @@ class QMenu;
 class QToolButton;
 class LoginSession;
 class SharedConnection;
+class TShouFeiFm;
 
 // The main window: menus, tool bar, status bar and background picture. It opens
 // every other window, applies the operator's rights and asks before ending.
@@ -56,6 +57,7 @@ private:
     void openHelp();
     void startDesktopTool(const QStringList &candidates, const QString &missing);
     void placeBackground();
+    void showShouFei();
 
     SharedConnection &m_db;
     LoginSession &m_session;
@@ -68,4 +70,5 @@ private:
     bool m_shownOnce = false;
     bool m_leftForAnotherProgram = false;
     bool m_confirmedExit = false;
+    TShouFeiFm *m_shouFei = nullptr; // the charge window, kept hidden between uses
 };

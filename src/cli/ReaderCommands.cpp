@@ -1,0 +1,238 @@
+// SPDX-License-Identifier: MIT
+// add-reader, topup, charge, income and readers: the reader and money windows' actions.
+#include "cli/Cli.h"
+#include "foundation/DayClock.h"
+#include "foundation/LoginSession.h"
+#include "foundation/Schema.h"
+#include "foundation/SharedConnection.h"
+#include "foundation/SqlValues.h"
+#include "readers/CardAccount.h"
+#include "readers/IncomeJournal.h"
+#include "readers/ReaderRegistry.h"
+#include "readers/ReaderSearch.h"
+#include "session/SignIn.h"
+
+#include <QSqlQuery>
+
+namespace {
+
+const QString kDateFormat = QStringLiteral("yyyy-MM-dd");
+
+// Loads the library switches and the named operator's rights into the session, as a
+// sign-in would (without the password). Returns a refusal, or empty.
+QString actAs(const SharedConnection &db, LoginSession &session, const QString &name)
+{
+    SignIn::loadSwitches(db, session);
+    QSqlQuery q = db.exec(QStringLiteral("select * from 管理员 where AdminName=?"), {name});
+    if (!q.next())
+        return QStringLiteral("没有这个管理员: ") + name;
+    const QStringList &rights = Rights::names();
+    for (int i = 0; i < rights.size(); ++i)
+        session.rights.setValue(i, SqlValues::toBool(q.value(rights[i])));
+    session.OperatorName = name.trimmed();
+    if (session.OperatorName == QStringLiteral("超级管理员"))
+        for (int i = 0; i < rights.size() - 1; ++i) // all but qxModifyStock, as at sign-in
+            session.rights.setValue(i, true);
+    session.signedIn = true;
+    return {};
+}
+
+// Every column of the row, keyed as the schema spells it.
+JsonObject rowObject(const QString &table, const QSqlQuery &q)
+{
+    JsonObject row;
+    for (const Schema::Column &c : Schema::findTable(table)->columns)
+        row.add(c.name, jsonValue(table, c.name, q.value(c.name)));
+    return row;
+}
+
+// An amount as its box would hold it: digits and points only.
+bool amountText(const QString &text)
+{
+    for (QChar c : text)
+        if (!CardAccount::isAmountCharacter(c))
+            return false;
+    return true;
+}
+
+bool readDate(const QString &text, QDate *date)
+{
+    *date = QDate::fromString(text, kDateFormat);
+    return date->isValid();
+}
+
+int addReader(CliContext &ctx)
+{
+    const QString usage = QStringLiteral("add-reader --operator NAME --set 读者编号=… --set 读者姓名=… [--set 列=值 …]"
+                                         "  (列: %1, 有效期)")
+                              .arg(ReaderForm::textColumns().join(QStringLiteral(", ")));
+    const QString operatorName = ctx.takeOption(QStringLiteral("--operator"));
+    const QStringList sets = ctx.takeAll(QStringLiteral("--set"));
+    if (operatorName.isEmpty() || !ctx.args.isEmpty())
+        return ctx.usage(usage);
+    ReaderForm form;
+    form.validUntil = ReaderRegistry::defaultValidUntil();
+    for (const QString &set : sets) {
+        const int eq = set.indexOf(QLatin1Char('='));
+        if (eq <= 0)
+            return ctx.usage(usage);
+        const QString column = set.left(eq);
+        const QString value = set.mid(eq + 1);
+        if (column.compare(QStringLiteral("有效期"), Qt::CaseInsensitive) == 0) {
+            if (!readDate(value, &form.validUntil))
+                return ctx.usage(usage);
+        } else if (!form.setText(column, value)) {
+            return ctx.usage(usage);
+        }
+    }
+    LoginSession &session = LoginSession::current();
+    try {
+        const QString refusal = actAs(*ctx.db, session, operatorName);
+        if (!refusal.isEmpty())
+            return ctx.refuse(refusal);
+        if (!session.rights.qxadddata)
+            return ctx.refuse(QStringLiteral("没有权限!"));
+        const QString missing = ReaderRegistry::missingRequired(form);
+        if (!missing.isEmpty())
+            return ctx.refuse(missing);
+        const ReaderRegistry::Registration r =
+            ReaderRegistry::registerReader(*ctx.db, form, session.switches.开户费, session.OperatorName);
+        JsonObject o;
+        o.add(QStringLiteral("ok"), true).add(QStringLiteral("读者编号"), r.number).add(QStringLiteral("py"), r.py);
+        return ctx.done(o);
+    } catch (const DatabaseError &e) {
+        return ctx.refuse(e.message());
+    }
+}
+
+int topup(CliContext &ctx)
+{
+    const QString usage = QStringLiteral("topup --operator NAME --reader R --amount X [--refund] [--remark TEXT]");
+    const QString operatorName = ctx.takeOption(QStringLiteral("--operator"));
+    const QString reader = ctx.takeOption(QStringLiteral("--reader"));
+    const bool amountGiven = ctx.args.contains(QStringLiteral("--amount"));
+    const QString amount = ctx.takeOption(QStringLiteral("--amount"));
+    const bool refund = ctx.takeFlag(QStringLiteral("--refund"));
+    const QString remark = ctx.takeOption(QStringLiteral("--remark"));
+    if (operatorName.isEmpty() || reader.isEmpty() || !amountGiven || !amountText(amount) || !ctx.args.isEmpty())
+        return ctx.usage(usage);
+    LoginSession &session = LoginSession::current();
+    try {
+        const QString refusal = actAs(*ctx.db, session, operatorName);
+        if (!refusal.isEmpty())
+            return ctx.refuse(refusal);
+        // The window's lookup comes first, then the amount.
+        ReaderForm found;
+        if (!ReaderRegistry::load(*ctx.db, reader, &found))
+            return ctx.refuse(QStringLiteral("没有找到对应的记录!"));
+        const CardAccount::Outcome o = CardAccount::topUp(*ctx.db, found.number, CardAccount::amountOf(amount, refund),
+                                                          remark, session.OperatorName);
+        if (!o.ok)
+            return ctx.refuse(o.message);
+        JsonObject out;
+        out.add(QStringLiteral("ok"), true).add(QStringLiteral("卡内金额"), o.balance.toString());
+        return ctx.done(out);
+    } catch (const DatabaseError &e) {
+        return ctx.refuse(e.message());
+    }
+}
+
+int charge(CliContext &ctx)
+{
+    const QString usage = QStringLiteral("charge --operator NAME [--item 租金] [--amount X] [--remark TEXT]");
+    const QString operatorName = ctx.takeOption(QStringLiteral("--operator"));
+    const bool itemGiven = ctx.args.contains(QStringLiteral("--item"));
+    const QString item = itemGiven ? ctx.takeOption(QStringLiteral("--item")) : IncomeJournal::chargeItems().first();
+    const QString amount = ctx.takeOption(QStringLiteral("--amount"));
+    const QString remark = ctx.takeOption(QStringLiteral("--remark"));
+    if (operatorName.isEmpty() || !amountText(amount) || !ctx.args.isEmpty())
+        return ctx.usage(usage);
+    LoginSession &session = LoginSession::current();
+    try {
+        const QString refusal = actAs(*ctx.db, session, operatorName);
+        if (!refusal.isEmpty())
+            return ctx.refuse(refusal);
+        const Money value = Money::fromText(amount); // no check: empty or 0 journals 0
+        IncomeJournal::charge(*ctx.db, item, value, remark, session.OperatorName);
+        JsonObject o;
+        o.add(QStringLiteral("ok"), true).add(QStringLiteral("项目"), item).add(QStringLiteral("金额"), value.toString());
+        return ctx.done(o);
+    } catch (const DatabaseError &e) {
+        return ctx.refuse(e.message());
+    }
+}
+
+int income(CliContext &ctx)
+{
+    const QString usage = QStringLiteral("income [--from yyyy-mm-dd] [--to yyyy-mm-dd]");
+    QDate from(2000, 1, 1);
+    QDate to = DayClock::today().addDays(1);
+    const QString fromText = ctx.takeOption(QStringLiteral("--from"));
+    const QString toText = ctx.takeOption(QStringLiteral("--to"));
+    if ((!fromText.isEmpty() && !readDate(fromText, &from)) || (!toText.isEmpty() && !readDate(toText, &to)) ||
+        !ctx.args.isEmpty())
+        return ctx.usage(usage);
+    try {
+        QSqlQuery q = ctx.db->exec(IncomeJournal::rangeStatement(), IncomeJournal::rangeValues(from, to));
+        QList<JsonObject> rows;
+        QList<Money> amounts;
+        while (q.next()) {
+            rows << rowObject(QStringLiteral("收入"), q);
+            amounts << Money::fromVariant(q.value(QStringLiteral("金额")));
+        }
+        JsonObject o;
+        o.add(QStringLiteral("ok"), true)
+            .add(QStringLiteral("rows"), rows)
+            .add(QStringLiteral("sum"), IncomeJournal::sumOf(amounts).toString());
+        return ctx.done(o);
+    } catch (const DatabaseError &e) {
+        return ctx.refuse(e.message());
+    }
+}
+
+int readers(CliContext &ctx)
+{
+    const QString usage =
+        QStringLiteral("readers --field 读者姓名 --value TEXT [--exact] [--from yyyy-mm-dd --to yyyy-mm-dd]");
+    ReaderSearch::Request r;
+    r.field = ctx.takeOption(QStringLiteral("--field"));
+    r.value = ctx.takeOption(QStringLiteral("--value"));
+    r.exact = ctx.takeFlag(QStringLiteral("--exact"));
+    const QString fromText = ctx.takeOption(QStringLiteral("--from"));
+    const QString toText = ctx.takeOption(QStringLiteral("--to"));
+    r.byDate = !fromText.isEmpty() || !toText.isEmpty();
+    if (!ctx.args.isEmpty() || (r.byDate && (!readDate(fromText, &r.from) || !readDate(toText, &r.to))))
+        return ctx.usage(usage);
+    const ReaderSearch::Statement s = ReaderSearch::build(r);
+    if (!s.refusal.isEmpty())
+        return ctx.refuse(s.refusal);
+    try {
+        QSqlQuery q = ctx.db->exec(s.sql, s.values);
+        QList<JsonObject> rows;
+        while (q.next())
+            rows << rowObject(QStringLiteral("读者库"), q);
+        JsonObject o;
+        o.add(QStringLiteral("ok"), true).add(QStringLiteral("rows"), rows);
+        return ctx.done(o);
+    } catch (const DatabaseError &e) {
+        return ctx.refuse(e.message());
+    }
+}
+
+} // namespace
+
+static const CliRegistration registration(QList<CliCommand>{
+        {QStringLiteral("add-reader"),
+         QStringLiteral("add-reader --operator NAME --set 读者编号=… --set 读者姓名=… [--set 列=值 …]"),
+         NeedsDatabase::Yes, addReader},
+        {QStringLiteral("topup"),
+         QStringLiteral("topup --operator NAME --reader R --amount X [--refund] [--remark TEXT]"), NeedsDatabase::Yes,
+         topup},
+        {QStringLiteral("charge"), QStringLiteral("charge --operator NAME [--item 租金] [--amount X] [--remark TEXT]"),
+         NeedsDatabase::Yes, charge},
+        {QStringLiteral("income"), QStringLiteral("income [--from yyyy-mm-dd] [--to yyyy-mm-dd]"), NeedsDatabase::Yes,
+         income},
+        {QStringLiteral("readers"),
+         QStringLiteral("readers --field 读者姓名 --value TEXT [--exact] [--from yyyy-mm-dd --to yyyy-mm-dd]"),
+         NeedsDatabase::Yes, readers},
+});

@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: MIT
+#include "readers/ReaderFormUi.h"
+#include "foundation/Messages.h"
+#include "readers/PhotoPickerUi.h"
+#include "readers/ReaderPhoto.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPixmap>
+
+namespace ReaderFormUi {
+
+QLabel *requiredLabel(const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    QFont f = label->font();
+    f.setBold(true);
+    label->setFont(f);
+    return label;
+}
+
+QComboBox *choiceBox(const QString &objectName, const QStringList &items, QWidget *parent)
+{
+    auto *box = new QComboBox(parent);
+    box->setObjectName(objectName);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->addItems(items);
+    return box;
+}
+
+void showPhoto(QLabel *label, const QByteArray &bytes)
+{
+    QPixmap picture;
+    if (bytes.isEmpty() || !picture.loadFromData(bytes)) {
+        label->clear();
+        return;
+    }
+    label->setPixmap(picture.scaled(label->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
+bool choosePhoto(QWidget *parent, QByteArray *bmp)
+{
+    const QString file = PhotoPicker::choose(parent);
+    if (file.isEmpty())
+        return false;
+    const ReaderPhoto::Result r = ReaderPhoto::load(file);
+    if (!r.ok) {
+        Messages::warn(parent, r.message); // the previous photo stays
+        return false;
+    }
+    *bmp = r.bmp;
+    return true;
+}
+
+} // namespace ReaderFormUi
