@@ -11,6 +11,7 @@
 #include "foundation/Schema.h"
 #include "foundation/SheetReader.h"
 #include "import/MarcFile.h"
+#include "import/MarcImport.h"
 #include "import/SheetImport.h"
 
 #include <QDir>
@@ -181,6 +182,61 @@ void benchExport(BenchContext &c)
     });
 }
 
+namespace {
+// The MARC list as read (untimed), then its import, beside the same rows by the shell.
+void benchMarcImport(BenchContext &c, const BenchFiles &files)
+{
+    const QString op = QStringLiteral("MARC import into 图书 (%1 records)").arg(files.marcRecords);
+    const QString operatorName = QStringLiteral("MARC基准");
+    const QString cleanUp = QStringLiteral("delete from 图书 where 登记人=?");
+    const qint64 start = 900000000;
+    QList<MarcImportRow> rows;
+    c.guarded(op, [&] {
+        const MarcFileResult read = MarcFile::read(files.marcFile);
+        for (const MarcFileRecord &r : read.records)
+            if (r.result.ok())
+                rows << MarcImportRow{r.number, r.result.record.values()};
+        c.table.measure(op, c.engine, 3, rows.size(), [&](const BenchTable::Stopwatch &time) {
+            c.db.exec(cleanUp, {operatorName});
+            ImportResult r;
+            time([&] { r = MarcImport::run(rows, start, operatorName, c.db); });
+            if (r.inserted != rows.size())
+                throw DatabaseError(QStringLiteral("MARC import: %1 of %2 rows, %3")
+                                        .arg(r.inserted)
+                                        .arg(rows.size())
+                                        .arg(r.failedRows.isEmpty() ? QString() : r.failedRows.first().message));
+        }, 0);
+    });
+    if (rows.isEmpty() || EngineShell::program(c.db.settings()).isEmpty())
+        return;
+    const QString shell = QStringLiteral("  same MARC rows by the engine's shell, 1 transaction");
+    c.guarded(shell, [&] {
+        const QString sqlFile = QDir(c.folder).filePath(QStringLiteral("marc-%1.sql").arg(c.engine));
+        {
+            QFile f(sqlFile);
+            if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+                throw DatabaseError(QStringLiteral("cannot write ") + sqlFile);
+            QTextStream out(&f);
+            out << "begin;\n";
+            const InsertStatement &s = MarcImport::statement();
+            for (int i = 0; i < rows.size(); ++i)
+                out << EngineShell::insertLine(s.table(), s.fields(),
+                                               InsertStatement::bound(MarcImport::rowValues(rows.at(i).values, start + 1 + i,
+                                                                                            operatorName)));
+            out << "commit;\n";
+        }
+        c.table.measure(shell, c.engine, 3, rows.size(), [&](const BenchTable::Stopwatch &time) {
+            c.db.exec(cleanUp, {operatorName});
+            QString error;
+            time([&] { error = EngineShell::run(c.db.settings(), sqlFile); });
+            if (!error.isEmpty())
+                throw DatabaseError(QStringLiteral("shell: ") + error);
+        }, 0);
+    });
+    c.db.exec(cleanUp, {operatorName});
+}
+} // namespace
+
 void benchImports(BenchContext &c, const BenchFiles &files)
 {
     const QString cleanUp = QStringLiteral("delete from 图书 where 编号 like ?");
@@ -217,4 +273,5 @@ void benchImports(BenchContext &c, const BenchFiles &files)
         });
     }
     c.db.exec(cleanUp, pattern);
+    benchMarcImport(c, files);
 }

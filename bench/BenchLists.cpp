@@ -49,7 +49,7 @@ void benchLists(BenchContext &c)
         });
     });
 
-    const QString all = QStringLiteral("grid: every book (100,000 rows) + footers");
+    const QString all = QStringLiteral("grid: every book (%1 rows) + footers").arg(c.size.books);
     c.guarded(all, [&] {
         const ListStatement s = CatalogueSearch::all(QStringLiteral("图书"));
         c.table.measure(all, c.engine, c.runs, 0, [&](const BenchTable::Stopwatch &time) {
@@ -57,7 +57,7 @@ void benchLists(BenchContext &c)
         });
     });
 
-    const QString last = QStringLiteral("grid: jump to the last of 100,000 rows");
+    const QString last = QStringLiteral("grid: jump to the last of %1 rows").arg(c.size.books);
     c.guarded(last, [&] {
         const ListStatement s = CatalogueSearch::all(QStringLiteral("图书"));
         c.table.measure(last, c.engine, c.runs, 0, [&](const BenchTable::Stopwatch &time) {
@@ -85,7 +85,7 @@ void benchLists(BenchContext &c)
             CatalogueSearch::BookQuery query;
             query.field = QString::fromUtf8(s.field);
             query.value = QString::fromUtf8(s.value);
-            query.exact = query.field == QLatin1String("编号");
+            query.exact = query.field == QStringLiteral("编号");
             const SearchBuild b = CatalogueSearch::books(query);
             if (!b.ok)
                 throw DatabaseError(b.message);
@@ -104,7 +104,7 @@ void benchLists(BenchContext &c)
             ReaderSearch::Request r;
             r.field = QString::fromUtf8(s.field);
             r.value = QString::fromUtf8(s.value);
-            r.exact = r.field == QLatin1String("读者编号");
+            r.exact = r.field == QStringLiteral("读者编号");
             const ReaderSearch::Statement st = ReaderSearch::build(r);
             if (!st.refusal.isEmpty())
                 throw DatabaseError(st.refusal);

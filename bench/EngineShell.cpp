@@ -15,6 +15,10 @@ QString insertLine(const QString &table, const QStringList &fields, const QVaria
     for (const QVariant &v : values) {
         if (v.isNull())
             literals << QStringLiteral("null");
+        else if (v.typeId() == QMetaType::QDate)
+            literals << QLatin1Char('\'') + v.toDate().toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char('\'');
+        else if (v.typeId() == QMetaType::QDateTime)
+            literals << QLatin1Char('\'') + v.toDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")) + QLatin1Char('\'');
         else if (v.typeId() == QMetaType::Int || v.typeId() == QMetaType::LongLong)
             literals << v.toString();
         else

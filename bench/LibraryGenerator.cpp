@@ -166,7 +166,7 @@ struct Generator {
             Item &item = isPeriodical ? periodicals[index] : books[index];
             const int r = w.below(size.readers);
             Reader &reader = readers[r];
-            const int days = reader.类别 == QLatin1String("教师") ? 60 : 30;
+            const int days = reader.类别 == QStringLiteral("教师") ? 60 : 30;
             const QDate due = lent.addDays(days);
             // Old loans are back but for a few lost in the shelves; recent ones often open.
             const bool recent = lent.daysTo(today) < 75;

@@ -11,7 +11,7 @@ set(PACKAGE_SHARE ${CMAKE_INSTALL_DATADIR}/tushuguanli)
 install(TARGETS book bookctl RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${CMAKE_SOURCE_DIR}/data/de.ini DESTINATION ${PACKAGE_SHARE})
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/doc/guide/ DESTINATION ${PACKAGE_SHARE}/guide
-        FILES_MATCHING PATTERN "*.html" PATTERN "*.css" PATTERN "*.png")
+        FILES_MATCHING PATTERN "*.html" PATTERN "*.css" PATTERN "*.png" PATTERN "tools" EXCLUDE)
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/tushuguanli.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/tushuguanli.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)

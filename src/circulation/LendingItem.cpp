@@ -34,12 +34,17 @@ void expireReservations(const SharedConnection &db, const QDateTime &now)
     tx.commit();
 }
 
-QList<LendingItem> find(const SharedConnection &db, ItemTable table, ItemKey key, const QString &value)
+BoundQuery findQuery(ItemTable table, ItemKey key, const QString &value)
 {
     // Both names come from ItemTables, never from typing.
-    QSqlQuery q = db.exec(QStringLiteral("select * from %1 where %2=?")
-                              .arg(ItemTables::name(table), ItemTables::column(key)),
-                          {value});
+    return {QStringLiteral("select * from %1 where %2=?").arg(ItemTables::name(table), ItemTables::column(key)),
+            {value}};
+}
+
+QList<LendingItem> find(const SharedConnection &db, ItemTable table, ItemKey key, const QString &value)
+{
+    const BoundQuery query = findQuery(table, key, value);
+    QSqlQuery q = db.exec(query.sql, query.values);
     QList<LendingItem> items;
     while (q.next())
         items << LendingItem::fromRow(q, table);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
+#include "circulation/BoundQuery.h"
 #include "circulation/ItemTable.h"
 #include "foundation/Money.h"
 
@@ -34,6 +35,8 @@ struct LendingItem {
 namespace LendingItems {
 // Lifts reservations whose end lies before `now` (book table only), in one transaction.
 void expireReservations(const SharedConnection &db, const QDateTime &now);
-// Every row of the table whose key column equals value (untrimmed), in table order.
+// The select of the rows of the table whose key column equals value (untrimmed).
+BoundQuery findQuery(ItemTable table, ItemKey key, const QString &value);
+// Its rows, in the order the engine gives them.
 QList<LendingItem> find(const SharedConnection &db, ItemTable table, ItemKey key, const QString &value);
 } // namespace LendingItems

@@ -1,16 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
+#include "circulation/BoundQuery.h"
+
 #include <QDate>
 #include <QString>
-#include <QVariantList>
-
-class SharedConnection;
-
-// A select with its bound values, ready for a grid or a command.
-struct BoundQuery {
-    QString sql;
-    QVariantList values;
-};
 
 // The two read-only views of open loans.
 namespace OpenLoans {

@@ -11,33 +11,49 @@ ReturnDesk::ReturnDesk(const SharedConnection &db, const LoginSession &session) 
 {
 }
 
+BoundQuery ReturnDesk::searchQuery(const QString &item, const QString &barcode, const QString &reader)
+{
+    if (item.isEmpty() && barcode.isEmpty() && reader.isEmpty())
+        return {};
+    BoundQuery q{QStringLiteral("select * from 借出记录 where 已还=?  "), {QStringLiteral("否")}};
+    if (!item.isEmpty()) {
+        q.sql += QStringLiteral(" and 编号=?");
+        q.values << item;
+    }
+    if (!barcode.isEmpty()) {
+        q.sql += QStringLiteral(" and 条形码=?");
+        q.values << barcode;
+    }
+    if (!reader.isEmpty()) {
+        q.sql += QStringLiteral(" and 读者编号=?");
+        q.values << reader;
+    }
+    q.sql += QStringLiteral(" order by id");
+    return q;
+}
+
 ReturnDesk::Found ReturnDesk::search(const QString &item, const QString &barcode, const QString &reader) const
 {
     Found found;
-    if (item.isEmpty() && barcode.isEmpty() && reader.isEmpty()) {
+    const BoundQuery query = searchQuery(item, barcode, reader);
+    if (query.sql.isEmpty()) {
         found.message = QStringLiteral("请输入搜索条件!");
         return found;
     }
-    QString sql = QStringLiteral("select * from 借出记录 where 已还=?  ");
-    QVariantList values{QStringLiteral("否")};
-    if (!item.isEmpty()) {
-        sql += QStringLiteral(" and 编号=?");
-        values << item;
-    }
-    if (!barcode.isEmpty()) {
-        sql += QStringLiteral(" and 条形码=?");
-        values << barcode;
-    }
-    if (!reader.isEmpty()) {
-        sql += QStringLiteral(" and 读者编号=?");
-        values << reader;
-    }
-    sql += QStringLiteral(" order by id");
-    QSqlQuery q = m_db.exec(sql, values);
+    QSqlQuery q = m_db.exec(query.sql, query.values);
     while (q.next())
         found.rows << LoanRow::fromRow(q);
     found.ok = true;
     return found;
+}
+
+bool ReturnDesk::loan(qint64 id, LoanRow *row) const
+{
+    QSqlQuery q = m_db.exec(QStringLiteral("select * from 借出记录 where id=?"), {id});
+    if (!q.next())
+        return false;
+    *row = LoanRow::fromRow(q);
+    return true;
 }
 
 bool ReturnDesk::readerOfCard(const QString &card, QString *reader) const

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
+#include "circulation/BoundQuery.h"
 #include "circulation/LoanRow.h"
 #include "circulation/ReturnFigures.h"
 
@@ -24,6 +25,10 @@ public:
     // Open loans by item number, barcode and reader number (each when not empty,
     // untrimmed). Throws DatabaseError.
     Found search(const QString &item, const QString &barcode, const QString &reader) const;
+    // The statement of that search; empty sql without criteria.
+    static BoundQuery searchQuery(const QString &item, const QString &barcode, const QString &reader);
+    // The loan row with the id; false when there is none. Throws DatabaseError.
+    bool loan(qint64 id, LoanRow *row) const;
     // The reader number of a card number; false when no reader has it or the lookup fails.
     bool readerOfCard(const QString &card, QString *reader) const;
 

@@ -10,6 +10,7 @@
 #include "circulation/LendingDesk.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QProcess>
 #include <QtTest>
 
@@ -110,10 +111,13 @@ private slots:
         QProcess child;
         startChild(child, t.connectionString(), true);
         QVERIFY(child.waitForStarted());
+        child.setReadChannel(QProcess::StandardError);
         QByteArray said;
-        while (!said.contains("paused at lend") && child.state() == QProcess::Running)
-            if (child.waitForReadyReadStandardError(30000) || child.bytesAvailable() == 0)
-                said += child.readAllStandardError();
+        const QDeadlineTimer deadline(60000);
+        while (!said.contains("paused at lend") && child.state() == QProcess::Running && !deadline.hasExpired()) {
+            child.waitForReadyRead(500);
+            said += child.readAllStandardError();
+        }
         QVERIFY2(said.contains("paused at lend"), said.constData());
         // Inside the transaction: nothing of it is visible to another connection.
         QCOMPARE(state(t.db()), kNone);

@@ -9,6 +9,7 @@
 #include "foundation/SharedConnection.h"
 #include "foundation/SqlValues.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -54,7 +55,7 @@ inline QString writeSheet(const QString &path, const QJsonArray &rows, QString *
 #else
     const QString script = QStringLiteral(FIXTURE_DIR "/make_sheet.py");
 #endif
-    if (!PythonScripts::run(python, {script, path, spec}, &out, error))
+    if (!PythonScripts::run(python, {QDir::cleanPath(script), path, spec}, &out, error))
         return {};
     return path;
 }

@@ -9,8 +9,11 @@
 #include "session/AdminUt.h"
 #include "session/Administrators.h"
 #include "session/ChangePwdUt.h"
+#include "session/MainUt.h"
 #include "session/SignIn.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -19,6 +22,7 @@
 #include <QSqlQuery>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -321,6 +325,50 @@ private slots:
             LoginSession after;
             QVERIFY(SignIn::signIn(t.db(), after, QStringLiteral("小王"), storedAfter).ok);
         }
+    }
+
+    // Each menu item of these windows opens its window (closed again at once).
+    void menuOpensWindow_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("title");
+        const char *const cases[][2] = {
+            {"修改密码", "修改密码"},           {"管理员日志", "管理员日志"},
+            {"系统管理员权限设置", "系统管理员权限设置"}, {"图书分类设置", "分类设置"},
+            {"二级分类设置", "二级分类设置"},   {"出版社名设置", "出版社名设置"},
+            {"单位/部门名", "单位/部门名称设置"}, {"存放位置", "存放位置名设置"},
+            {"证件名设置", "证件名设置"},       {"币种名设置", "币种设置"},
+            {"保密级别设置", "保密级别"},       {"a2设置", "a2"},
+            {"a3设置", "a3"},
+        };
+        for (const auto &c : cases)
+            QTest::newRow(c[0]) << QString::fromUtf8(c[0]) << QString::fromUtf8(c[1]);
+    }
+    void menuOpensWindow()
+    {
+        QFETCH(QString, caption);
+        QFETCH(QString, title);
+        TestDatabase t(QStringLiteral("sqlite"));
+        MessageRecorder messages;
+        LoginSession s;
+        for (int i = 0; i < Rights::names().size(); ++i)
+            s.rights.setValue(i, true);
+        s.OperatorName = kSuper;
+        s.switches.a1Caption = QStringLiteral("保密级别");
+        TMainFm window(t.db(), s);
+        QAction *action = window.command(caption);
+        QVERIFY(action);
+        QVERIFY(action->isEnabled());
+        QString opened;
+        QTimer::singleShot(0, [&opened] {
+            if (QWidget *modal = QApplication::activeModalWidget()) {
+                opened = modal->windowTitle();
+                modal->close();
+            }
+        });
+        action->trigger();
+        QCOMPARE(opened, title);
+        QVERIFY(messages.texts.isEmpty());
     }
 
     // 关闭 closes without a change.
