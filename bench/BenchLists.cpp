@@ -132,7 +132,7 @@ void benchStatistics(BenchContext &c)
     quick(QStringLiteral("ranking: periodicals"), [&] { Rankings::rows(c.db, Rankings::Kind::Periodicals); });
     quick(QStringLiteral("ranking: readers"), [&] { Rankings::rows(c.db, Rankings::Kind::Readers); });
     quick(QStringLiteral("loan records: all rows + footer sums"), [&] {
-        openGrid(c.db, LoanRecords::allRowsSql(), {}, {GridColumn("id").count()});
+        openGrid(c.db, LoanRecords::allRowsSql(c.db.dialect()), {}, {GridColumn("id").count()});
         LoanRecords::sumsOfAll(c.db);
     });
     LoanConditions byReader;

@@ -59,7 +59,8 @@ double Measurement::rowsPerSecond() const
 }
 
 Measurement &BenchTable::measure(const QString &operation, const QString &engine, int runs, qint64 rowsPerRun,
-                                 const std::function<void(const Stopwatch &)> &once, int warmUp)
+                                 const std::function<void(const Stopwatch &)> &once, int warmUp,
+                                 double budgetMs)
 {
     Measurement m{operation, engine, {}, rowsPerRun, {}};
     double lastRun = 0;
@@ -69,11 +70,16 @@ Measurement &BenchTable::measure(const QString &operation, const QString &engine
         timed();
         lastRun += clock.nsecsElapsed() / 1e6;
     };
+    double spent = 0;
     for (int i = 0; i < warmUp + runs; ++i) {
         lastRun = 0;
         once(stopwatch);
-        if (i >= warmUp)
+        if (i >= warmUp) {
             m.ms << lastRun;
+            spent += lastRun;
+            if (budgetMs > 0 && spent >= budgetMs)
+                break;
+        }
     }
     std::fprintf(stderr, "  %-44s %-10s median %9s ms\n", qPrintable(operation), qPrintable(engine),
                  qPrintable(figure(m.median())));

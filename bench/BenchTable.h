@@ -23,13 +23,15 @@ struct Measurement {
 class BenchTable
 {
 public:
-    // Runs `once` `runs` times (after `warmUp` untimed runs) and records the times.
+    // Runs `once` `runs` times (after `warmUp` untimed runs) and records the times;
+    // with a budget, stops after the run that passes it (long imports run once).
     // `once` may prepare untimed work itself and return the part to time through
     // the stopwatch it is given; see time().
     using Stopwatch = std::function<void(const std::function<void()> &timed)>;
     // Returns the row added (valid until the next row is added).
     Measurement &measure(const QString &operation, const QString &engine, int runs, qint64 rowsPerRun,
-                         const std::function<void(const Stopwatch &)> &once, int warmUp = 1);
+                         const std::function<void(const Stopwatch &)> &once, int warmUp = 1,
+                         double budgetMs = 0);
     // Records a figure measured elsewhere (a child process, a shell).
     void add(const Measurement &m);
     // An operation that could not be measured, with the reason.

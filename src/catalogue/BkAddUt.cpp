@@ -7,7 +7,6 @@
 #include "catalogue/CatalogueReports.h"
 #include "catalogue/ChoiceLists.h"
 #include "catalogue/MyNetTmUt.h"
-#include "catalogue/MyNetTmUt.h"
 #include "catalogue/PublisherLookup.h"
 #include "foundation/Isbn.h"
 #include "foundation/LoginSession.h"
@@ -237,7 +236,6 @@ TBkAddFm::TBkAddFm(SharedConnection &db, LoginSession &session, QWidget *parent)
     connect(Button1, &QPushButton::clicked, this, &TBkAddFm::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
     connect(Button3, &QPushButton::clicked, this, &TBkAddFm::Button3Click);
-    connect(Button4, &QPushButton::clicked, this, &TBkAddFm::Button4Click);
     Edit1->installEventFilter(this);
     Edit12->installEventFilter(this);
 
@@ -341,14 +339,6 @@ void TBkAddFm::chooseDocument()
     const QString file = QFileDialog::getOpenFileName(this, QStringLiteral("电子文档"));
     if (!file.isEmpty())
         Edit12->setText(file);
-}
-
-void TBkAddFm::Button4Click()
-{
-    if (!m_lookup)
-        m_lookup = new TMyNetTmFm(this, QString(), this);
-    m_lookup->show();
-    m_lookup->raise();
 }
 
 void TBkAddFm::Edit2Change()

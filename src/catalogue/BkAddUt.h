@@ -4,7 +4,6 @@
 #include "catalogue/BookEntry.h"
 
 #include <QDialog>
-#include <QPointer>
 
 class QCheckBox;
 class QComboBox;
@@ -13,7 +12,6 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class TMyNetTmFm;
 class LoginSession;
 class SharedConnection;
 
@@ -45,7 +43,6 @@ private:
     void Button1Click();   // 保存
     void Button3Click();   // 使用自动编号
     void chooseDocument();
-    void Button4Click(); // 联网录入: the network lookup beside this window
 
     SharedConnection &m_db;
     LoginSession &m_session;
@@ -60,5 +57,4 @@ private:
     QPushButton *Button1, *Button2, *Button3, *Button4;
     QCheckBox *CheckBox1, *CheckBox2, *CheckBox3, *CheckBox4;
     QGroupBox *GroupBox2;
-    QPointer<TMyNetTmFm> m_lookup; // a child: closed with this window
 };

@@ -9,13 +9,15 @@ QString label(const SharedConnection &db)
 {
     QString text;
     try {
-        const QVariant count = db.scalar(QStringLiteral("select count(编号) as tt from 图书"));
+        // One pass over the table for the three figures.
+        QSqlQuery q = db.exec(QStringLiteral("select count(编号) as tt, sum(数量) as copies, sum(数量*价格) as total from 图书"));
+        if (!q.next())
+            return text;
+        const QVariant count = q.value(0), copies = q.value(1), value = q.value(2);
         text = QStringLiteral("总记录数:") + QString::number(count.toLongLong());
-        const QVariant copies = db.scalar(QStringLiteral("select sum(数量) as tt from 图书"));
         if (copies.isNull())
             return text;
         text += QStringLiteral(" 总数量:") + QString::number(copies.toLongLong());
-        const QVariant value = db.scalar(QStringLiteral("select sum(数量*价格) as tt from 图书"));
         if (value.isNull())
             return text;
         text += QStringLiteral(" 总价格:") + Money::fromVariant(value).toString();

@@ -18,12 +18,16 @@ QString columnOf(const QString &table, const QString &field)
     return c ? c->name : QString();
 }
 
-// "F like ?" for a text column; other columns are compared as their text, which both
-// engines spell "cast(F as text)".
-QString likeTerm(const QString &table, const QString &column)
+// "F like ?". Other than text columns are compared as their text, which both engines
+// spell "cast(F as text)". A value without letters that have a case matches the same
+// rows with or without regard to case, so a text column is then compared as plain text
+// too: PostgreSQL's citext comparison lowers every row first and is several times
+// slower over a whole table (SQLite's like ignores the case of Latin letters anyway).
+QString likeTerm(const QString &table, const QString &column, const QString &value)
 {
     const Schema::Type type = Schema::typeOf(table, column);
-    if (type == Schema::Type::Text || type == Schema::Type::Memo)
+    const bool text = type == Schema::Type::Text || type == Schema::Type::Memo;
+    if (text && value.toLower() != value.toUpper())
         return column + QStringLiteral(" like ?");
     return QStringLiteral("cast(%1 as text) like ?").arg(column);
 }
@@ -74,7 +78,7 @@ SearchBuild books(const BookQuery &query)
         s.sql += column + QStringLiteral(" = ?");
         s.values << value;
     } else {
-        s.sql += likeTerm(kBooks, column);
+        s.sql += likeTerm(kBooks, column, value);
         s.values << QStringLiteral("%") + value + QStringLiteral("%");
     }
     if (query.dateRange) {
@@ -143,7 +147,7 @@ SearchBuild periodicals(const QString &field, const QString &value, bool exact)
     if (exact)
         return SearchBuild::ready({QStringLiteral("select * from 期刊 where ") + column + QStringLiteral(" = ?"),
                                    {value}});
-    return SearchBuild::ready({QStringLiteral("select * from 期刊 where ") + likeTerm(table, column),
+    return SearchBuild::ready({QStringLiteral("select * from 期刊 where ") + likeTerm(table, column, value),
                                {QStringLiteral("%") + value + QStringLiteral("%")}});
 }
 

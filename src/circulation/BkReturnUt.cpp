@@ -231,11 +231,11 @@ void TBkReturnFm::CountRowsNum()
 
 void TBkReturnFm::InitialFocus()
 {
-    if (m_focus == QLatin1String("图书编号"))
+    if (m_focus == QStringLiteral("图书编号"))
         Edit1->setFocus();
-    else if (m_focus == QLatin1String("条形码"))
+    else if (m_focus == QStringLiteral("条形码"))
         Edit2->setFocus();
-    else if (m_focus == QLatin1String("读者编号"))
+    else if (m_focus == QStringLiteral("读者编号"))
         Edit3->setFocus();
 }
 

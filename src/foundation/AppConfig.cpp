@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "foundation/AppConfig.h"
 #include "foundation/IniFile.h"
+#include "foundation/InstallLocations.h"
 
-#include <QCoreApplication>
-#include <QDir>
 
 QString AppConfig::connectionString() const
 {
@@ -40,5 +39,6 @@ AppConfig AppConfig::read(const QString &iniPath)
 
 QString AppConfig::defaultIniPath()
 {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("de.ini"));
+    // Beside the executable in a portable folder; the user's own copy when installed.
+    return InstallLocations::iniPath();
 }

@@ -27,6 +27,6 @@ struct AppConfig {
 
     // Reads every key of the file; a missing file or key keeps the default.
     static AppConfig read(const QString &iniPath);
-    // de.ini in the folder of the executable.
+    // de.ini in the folder of the executable (for an installed program, the user's copy).
     static QString defaultIniPath();
 };

@@ -6,9 +6,7 @@
 #include <QSqlError>
 
 namespace {
-const QString kSavepoint = QStringLiteral("savepoint import_row");
-const QString kRelease = QStringLiteral("release savepoint import_row");
-const QString kRollbackTo = QStringLiteral("rollback to savepoint import_row");
+const QString kSavepoint = QStringLiteral("import_row");
 constexpr qint64 kMaxBatchMs = 1000;
 
 QString errorText(const QSqlError &error)
@@ -21,32 +19,12 @@ QString errorText(const QSqlError &error)
 } // namespace
 
 BatchWriter::BatchWriter(const SharedConnection &db, const QString &sql, int batchSize)
-    : m_db(db), m_insert(db.database()), m_savepoint(db.database()), m_release(db.database()),
-      m_rollbackTo(db.database()), m_batchSize(qMax(1, batchSize))
+    : m_db(db), m_insert(db.database()), m_batchSize(qMax(1, batchSize))
 {
     if (!db.isOpen())
         m_prepareError = QStringLiteral("数据库没有连接");
     else if (!m_insert.prepare(sql))
         m_prepareError = errorText(m_insert.lastError());
-    // PostgreSQL cannot prepare savepoint statements; they run as plain text there.
-    if (db.isOpen() && db.dialect().isEmbedded()) {
-        m_savepoint.prepare(kSavepoint);
-        m_release.prepare(kRelease);
-        m_rollbackTo.prepare(kRollbackTo);
-    }
-}
-
-void BatchWriter::runSavepoint(QSqlQuery &prepared, const QString &sql)
-{
-    if (!m_db.dialect().isEmbedded()) {
-        QSqlQuery q(m_db.database());
-        if (!q.exec(sql))
-            throw DatabaseError(errorText(q.lastError()));
-        return;
-    }
-    if (!prepared.exec())
-        throw DatabaseError(errorText(prepared.lastError()));
-    prepared.finish();
 }
 
 BatchWriter::~BatchWriter()
@@ -82,7 +60,7 @@ bool BatchWriter::insert(int tag, const QVariantList &values, QString *error)
     if (!m_open && !beginBatch(error))
         return false;
     try {
-        runSavepoint(m_savepoint, kSavepoint);
+        m_db.savepoint(kSavepoint);
     } catch (const DatabaseError &e) {
         *error = e.message();
         abandonBatch(e.message());
@@ -96,8 +74,8 @@ bool BatchWriter::insert(int tag, const QVariantList &values, QString *error)
     m_insert.finish();
     try {
         if (!written)
-            runSavepoint(m_rollbackTo, kRollbackTo);
-        runSavepoint(m_release, kRelease);
+            m_db.rollbackToSavepoint(kSavepoint);
+        m_db.releaseSavepoint(kSavepoint);
     } catch (const DatabaseError &e) {
         // The transaction is in no known state: give the whole batch up.
         if (written)

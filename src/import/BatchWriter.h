@@ -36,14 +36,11 @@ public:
 
 private:
     bool beginBatch(QString *error);
-    // The savepoint statements, prepared once where the engine allows it (SQLite).
-    void runSavepoint(QSqlQuery &prepared, const QString &sql);
     void commitBatch();
     void abandonBatch(const QString &message);
 
     const SharedConnection &m_db;
     QSqlQuery m_insert;
-    QSqlQuery m_savepoint, m_release, m_rollbackTo;
     QString m_prepareError;
     int m_batchSize;
     bool m_open = false;

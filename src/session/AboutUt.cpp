@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "session/AboutUt.h"
+#include "foundation/ConnectionSettings.h"
+#include "foundation/InstallLocations.h"
 #include "foundation/LoginSession.h"
 
 #include <QLabel>
@@ -24,6 +26,11 @@ TAboutFm::TAboutFm(const LoginSession &session, QWidget *parent) : QDialog(paren
     addLine(QStringLiteral("web"), QStringLiteral("网址: ") + c.web);
     addLine(QStringLiteral("company"), c.company);
     addLine(QStringLiteral("database"), QStringLiteral("当前数据库: ") + session.dialect().engineName());
+    addLine(QStringLiteral("version"), QStringLiteral("版本: ") + QString::fromLatin1(InstallLocations::kVersion));
+    addLine(QStringLiteral("iniFile"), QStringLiteral("设置文件: ") + AppConfig::defaultIniPath());
+    const ConnectionSettings cs = ConnectionSettings::parse(session.config.connectionString());
+    if (cs.engine() == ConnectionSettings::Engine::SQLite)
+        addLine(QStringLiteral("databaseFile"), QStringLiteral("数据库文件: ") + cs.databaseFile());
     auto *ok = new QPushButton(QStringLiteral("确定"), this);
     ok->setObjectName(QStringLiteral("Button1"));
     ok->setDefault(true);

@@ -9,6 +9,17 @@
 #include "catalogue/BkTuiJianUt.h"
 #include "catalogue/QkAddUt.h"
 #include "catalogue/QkSearchUt.h"
+#include "circulation/BkBorrowUt.h"
+#include "circulation/BkReturnUt.h"
+#include "circulation/DueRecordUt.h"
+#include "circulation/PosPrtSetUt.h"
+#include "circulation/ReserveUt.h"
+#include "circulation/XuJieUt.h"
+#include "import/InExcelDataUt.h"
+#include "import/InExcelJyUt.h"
+#include "import/InExcelQkUt.h"
+#include "import/InExcelRdUt.h"
+#include "import/InMarcUt.h"
 #include "maintenance/BackUpAccessUt.h"
 #include "maintenance/BatchDataUt.h"
 #include "maintenance/CleandataUt.h"
@@ -111,6 +122,9 @@ TMainFm::TMainFm(SharedConnection &db, LoginSession &session, QWidget *parent)
     panel(QStringLiteral("StatusPanel2"), c.tel);
     panel(QStringLiteral("StatusPanel3"), c.company + QLatin1Char(' ') + c.web);
     applyRights();
+    // The reminder opens the overdue list once the main window is up.
+    connect(this, &TMainFm::overdueReminderDue, this, [this] { openModal<TDueRecordFm>(this, m_db); },
+            Qt::QueuedConnection);
 
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
         // Back to the front after another program had it. Moving between the program's
@@ -138,11 +152,11 @@ void TMainFm::buildCommands()
     const QString noAdmin = QStringLiteral("没有管理员权限!");
 
     const QString m1 = QStringLiteral("基本操作");
-    add(m1, QStringLiteral("借    阅"), QStringLiteral("N_Borrow"), {}, right(&Rights::qxborrow), Gate::Disable,
+    add(m1, QStringLiteral("借    阅"), QStringLiteral("N_Borrow"), [this] { TBkBorrowFm::open(this, m_db, m_session, true); }, right(&Rights::qxborrow), Gate::Disable,
         {}, QStringLiteral("F5"));
-    add(m1, QStringLiteral("归    还"), QStringLiteral("N_Return"), {}, right(&Rights::qxreturn), Gate::Disable,
+    add(m1, QStringLiteral("归    还"), QStringLiteral("N_Return"), [this] { TBkReturnFm::open(this, m_db, m_session); }, right(&Rights::qxreturn), Gate::Disable,
         {}, QStringLiteral("F6"));
-    add(m1, QStringLiteral("续    借"), QStringLiteral("N_XuJie"), {}, right(&Rights::qxborrow), Gate::Disable);
+    add(m1, QStringLiteral("续    借"), QStringLiteral("N_XuJie"), [this] { openModal<TXuJieFm>(this, m_db); }, right(&Rights::qxborrow), Gate::Disable);
     add(m1, QStringLiteral("添加图书"), QStringLiteral("N_BkAdd"), [this] { openModal<TBkAddFm>(this, m_db, m_session); }, right(&Rights::qxadddata), Gate::Disable);
     add(m1, QStringLiteral("添加读者"), QStringLiteral("N_RdAdd"), [this] { openModal<TRdAddFm>(this, m_db, m_session); }, right(&Rights::qxadddata), Gate::Disable);
     add(m1, QStringLiteral("添加期刊"), QStringLiteral("N_QkAdd"), [this] { openModal<TQkAddFm>(this, m_db, m_session); }, right(&Rights::qxadddata), Gate::Disable);
@@ -189,7 +203,7 @@ void TMainFm::buildCommands()
 
     const QString m4 = QStringLiteral("查询和统计");
     add(m4, QStringLiteral("借出记录"), QStringLiteral("N_BkJySearch"), [this] { openModal<TBkJySearchFm>(this, m_db, m_session); });
-    add(m4, QStringLiteral("逾期记录"), QStringLiteral("N_DueRecord"), {});
+    add(m4, QStringLiteral("逾期记录"), QStringLiteral("N_DueRecord"), [this] { openModal<TDueRecordFm>(this, m_db); });
     add(m4, QStringLiteral("分 类 统 计"), QStringLiteral("N_SortSearch"), [this] { openModal<TSortSearchFM>(this, m_db); });
     add(m4, QStringLiteral("入库信息统计"), QStringLiteral("N_BkReg"), [this] { openModal<TBkRegFm>(this, m_db, m_session); });
     add(m4, QStringLiteral("图书借阅统计"), QStringLiteral("N_BkChart"), [this] { openModal<TBkChartFm>(this, m_db); });
@@ -197,7 +211,7 @@ void TMainFm::buildCommands()
     add(m4, QStringLiteral("读者借阅统计"), QStringLiteral("N_RdChart"), [this] { openModal<TRdChartFm>(this, m_db); });
     add(m4, QStringLiteral("资金统计"), QStringLiteral("N_ShouRuCount"), [this] { openModal<TShouRuCountFm>(this, m_db, m_session); });
     add(m4, QStringLiteral("数据盘点"), QStringLiteral("N_DataCheck"), [this] { openModal<TDataCheckFm>(this, m_db); });
-    add(m4, QStringLiteral("预定信息"), QStringLiteral("N_Reserve"), {});
+    add(m4, QStringLiteral("预定信息"), QStringLiteral("N_Reserve"), [this] { openModal<TReserveFm>(this, m_db); });
     add(m4, QStringLiteral("网页推荐信息"), QStringLiteral("N_BkTuiJian"), [this] { openModal<TBkTuiJianFm>(this, m_db, m_session); });
 
     const QString m5 = QStringLiteral("工具");
@@ -217,16 +231,16 @@ void TMainFm::buildCommands()
         QPrintDialog dialog(&printer, this);
         dialog.exec();
     });
-    add(m5, QStringLiteral("Pos小票打印机"), QStringLiteral("N_PosPrtSet"), {});
+    add(m5, QStringLiteral("Pos小票打印机"), QStringLiteral("N_PosPrtSet"), [this] { openModal<TPosPrtSetFm>(this, m_session); });
 
     const QString m6 = QStringLiteral("数据导入");
-    add(m6, QStringLiteral("Excel导入读者数据"), QStringLiteral("N_InExcelRd"), {});
-    add(m6, QStringLiteral("Excel导入图书数据"), QStringLiteral("N_InExcelData"), {});
-    add(m6, QStringLiteral("Excel导入期刊数据"), QStringLiteral("N_InExcelQk"), {}, right(&Rights::qxadmin),
+    add(m6, QStringLiteral("Excel导入读者数据"), QStringLiteral("N_InExcelRd"), [this] { openModal<TInExcelRdFm>(this, m_db, m_session); });
+    add(m6, QStringLiteral("Excel导入图书数据"), QStringLiteral("N_InExcelData"), [this] { openModal<TInExcelDataFm>(this, m_db, m_session); });
+    add(m6, QStringLiteral("Excel导入期刊数据"), QStringLiteral("N_InExcelQk"), [this] { openModal<TInExcelQkFm>(this, m_db, m_session); }, right(&Rights::qxadmin),
         Gate::Refuse, noAdmin);
-    add(m6, QStringLiteral("Excel导入借阅记录"), QStringLiteral("N_InExcelJy"), {}, right(&Rights::qxadmin),
+    add(m6, QStringLiteral("Excel导入借阅记录"), QStringLiteral("N_InExcelJy"), [this] { openModal<TInExcelJyFm>(this, m_db, m_session); }, right(&Rights::qxadmin),
         Gate::Refuse, noAdmin);
-    add(m6, QStringLiteral("马克marc数据导入"), QStringLiteral("N_InMarc"), {}, right(&Rights::qxadmin),
+    add(m6, QStringLiteral("马克marc数据导入"), QStringLiteral("N_InMarc"), [this] { openModal<TInMarcFm>(this, m_db, m_session); }, right(&Rights::qxadmin),
         Gate::Refuse, noAdmin);
 
     const QString m7 = QStringLiteral("帮助");

@@ -155,7 +155,7 @@ TBkJySearchFm::TBkJySearchFm(SharedConnection &db, LoginSession &session, QWidge
 
     // Every loan record at first.
     try {
-        dxDBGrid1->open(m_db, LoanRecords::allRowsSql());
+        dxDBGrid1->open(m_db, LoanRecords::allRowsSql(m_db.dialect()));
     } catch (const DatabaseError &e) {
         Messages::warn(this, e.message());
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "statistics/LoanRecordQuery.h"
 #include "foundation/SharedConnection.h"
+#include "foundation/SqlDialect.h"
 #include "statistics/MoneySum.h"
 
 bool LoanConditions::isEmpty() const
@@ -11,6 +12,7 @@ bool LoanConditions::isEmpty() const
 
 QString LoanStatement::sql() const
 {
+    // An index chosen for a condition would give its own order: id order is asked for.
     return QStringLiteral("select * from 借出记录 where ") + where + QStringLiteral(" order by id");
 }
 
@@ -28,9 +30,9 @@ const QStringList &gridColumns()
     return columns;
 }
 
-QString allRowsSql()
+QString allRowsSql(const SqlDialect &dialect)
 {
-    return QStringLiteral("select * from 借出记录 order by id");
+    return QStringLiteral("select * from 借出记录") + (dialect.isServer() ? QStringLiteral(" order by id") : QString());
 }
 
 LoanStatement build(const LoanConditions &c)
@@ -87,7 +89,7 @@ QSqlQuery open(const SharedConnection &db, const LoanStatement &statement)
 
 QSqlQuery openAll(const SharedConnection &db)
 {
-    return db.exec(allRowsSql());
+    return db.exec(allRowsSql(db.dialect()));
 }
 
 namespace {
