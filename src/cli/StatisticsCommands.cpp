@@ -99,12 +99,12 @@ int ranking(CliContext &ctx)
     if (ctx.args.size() != 1 || !kinds.contains(ctx.args[0]))
         return ctx.usage(kRankingUsage);
     const Rankings::Kind kind = kinds.value(ctx.args[0]);
-    const Rankings::Spec &spec = Rankings::spec(kind);
+    const Rankings::Source &source = Rankings::source(kind);
     try {
         QList<JsonObject> rows;
         for (const Rankings::Row &r : Rankings::rows(*ctx.db, kind)) {
             JsonObject row;
-            row.add(spec.labelField, r.label).add(spec.valueField, r.value);
+            row.add(source.labelField, r.label).add(source.valueField, r.value);
             rows << row;
         }
         JsonObject o;

@@ -92,7 +92,8 @@ QList<Table> build()
                {QStringLiteral("编号"), QStringLiteral("已还")},
                {QStringLiteral("条形码"), QStringLiteral("已还")},
                {QStringLiteral("借阅日期")},
-               {QStringLiteral("应还日期")}}});
+               {QStringLiteral("应还日期")},
+               {QStringLiteral("归还日期")}}});
     t.append({QStringLiteral("收入"),
               {c("id", T::Counter), c("项目", T::Text), c("时间", T::DateTime), c("读者编号", T::Text),
                c("读者姓名", T::Text), c("金额", T::Money, "0"), c("管理员", T::Text), c("备注", T::Memo)},

@@ -5,13 +5,13 @@
 
 namespace Rankings {
 
-const Spec &spec(Kind kind)
+const Source &source(Kind kind)
 {
-    static const Spec books{QStringLiteral("图书"), QStringLiteral("名称"), QStringLiteral("借出次数"),
+    static const Source books{QStringLiteral("图书"), QStringLiteral("名称"), QStringLiteral("借出次数"),
                             QStringLiteral("编号")};
-    static const Spec periodicals{QStringLiteral("期刊"), QStringLiteral("名称"), QStringLiteral("借出次数"),
+    static const Source periodicals{QStringLiteral("期刊"), QStringLiteral("名称"), QStringLiteral("借出次数"),
                                   QStringLiteral("编号")};
-    static const Spec readers{QStringLiteral("读者库"), QStringLiteral("读者姓名"), QStringLiteral("累计借阅次数"),
+    static const Source readers{QStringLiteral("读者库"), QStringLiteral("读者姓名"), QStringLiteral("累计借阅次数"),
                               QStringLiteral("读者编号")};
     switch (kind) {
     case Kind::Books:
@@ -26,7 +26,7 @@ const Spec &spec(Kind kind)
 
 QString statement(const SqlDialect &dialect, Kind kind)
 {
-    const Spec &s = spec(kind);
+    const Source &s = source(kind);
     const QString columns = s.labelField + QStringLiteral(", ") + s.valueField;
     // "nulls last": both engines then agree that a missing count ranks lowest.
     const QString orderBy = s.valueField + QStringLiteral(" desc nulls last, ") + s.keyField;

@@ -13,13 +13,13 @@ namespace Rankings {
 
 enum class Kind { Books, Periodicals, Readers };
 
-struct Spec {
+struct Source {
     QString table;      // 图书, 期刊, 读者库
     QString labelField; // 名称 or 读者姓名
     QString valueField; // 借出次数 or 累计借阅次数
     QString keyField;   // 编号 or 读者编号: ties in its ascending order
 };
-const Spec &spec(Kind kind);
+const Source &source(Kind kind);
 
 struct Row {
     QString label;

@@ -91,11 +91,11 @@ inline void reader(const SharedConnection &db, const QString &number, const QStr
 }
 
 // One copy of an item ("期刊:Q1" for a periodical) of level 普通, for loan, price 20.
-inline void item(const SharedConnection &db, const QString &spec, const QString &pairs = QString())
+inline void item(const SharedConnection &db, const QString &wanted, const QString &pairs = QString())
 {
-    const bool periodical = spec.startsWith(QStringLiteral("期刊:"));
+    const bool periodical = wanted.startsWith(QStringLiteral("期刊:"));
     const QString t = periodical ? QStringLiteral("期刊") : QStringLiteral("图书");
-    const QString number = periodical ? spec.mid(3) : spec;
+    const QString number = periodical ? wanted.mid(3) : wanted;
     insert(db, t,
            withPairs(t,
                      {{QStringLiteral("编号"), number},

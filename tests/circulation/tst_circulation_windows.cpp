@@ -13,6 +13,7 @@
 #include "circulation/XuJieUt.h"
 #include "foundation/GridWidget.h"
 #include "foundation/IniFile.h"
+#include "foundation/ReportPreviewDialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -118,6 +119,14 @@ private slots:
                  (QStringList{"2", "R2", "读者R2", "B2", "书名B2", "图书", "2024-02-01", "否"}));
         QTemporaryDir dir;
         QVERIFY(report.renderToPdf(dir.filePath(QStringLiteral("due.pdf"))));
+        // 打印报表 opens the preview.
+        bool previewed = false;
+        whenModal<ReportPreviewDialog>([&previewed](ReportPreviewDialog *preview) {
+            previewed = true;
+            preview->reject();
+        });
+        QTest::mouseClick(child<QToolButton>(&w, "ToolButton6"), Qt::LeftButton);
+        QVERIFY(previewed);
         QVERIFY(messages.texts.isEmpty());
     }
 

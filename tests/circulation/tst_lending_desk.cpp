@@ -11,9 +11,9 @@ using namespace Fixture;
 
 namespace {
 // "B1" or "期刊:Q1", looked up by 编号 ("条形码=TMB1" looks up by barcode).
-LendingDesk::Found lookUp(LendingDesk &desk, const QString &spec)
+LendingDesk::Found lookUp(LendingDesk &desk, const QString &wanted)
 {
-    QString v = spec;
+    QString v = wanted;
     ItemTable table = ItemTable::Book;
     if (v.startsWith(QStringLiteral("期刊:"))) {
         table = ItemTable::Periodical;
@@ -28,9 +28,9 @@ LendingDesk::Found lookUp(LendingDesk &desk, const QString &spec)
 }
 
 // Finds and admits one item; returns "listed", "already", or the refusal text.
-QString offer(LendingDesk &desk, const QString &spec, QString *warning = nullptr)
+QString offer(LendingDesk &desk, const QString &wanted, QString *warning = nullptr)
 {
-    const LendingDesk::Found found = lookUp(desk, spec);
+    const LendingDesk::Found found = lookUp(desk, wanted);
     if (found.rows.isEmpty())
         return found.message;
     const LendingDesk::Admission a = desk.admit(found.rows.first());
@@ -266,8 +266,8 @@ private slots:
         QCOMPARE(desk.lookUpReader(QStringLiteral("R1")), QString());
         QString got;
         QString warned;
-        for (const QString &spec : lookups)
-            got = offer(desk, spec, &warned);
+        for (const QString &wanted : lookups)
+            got = offer(desk, wanted, &warned);
         QCOMPARE(got, result);
         QCOMPARE(warned, warning);
         QCOMPARE(desk.pending().size(), pending);
