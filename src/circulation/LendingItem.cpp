@@ -28,9 +28,9 @@ namespace LendingItems {
 
 void expireReservations(const SharedConnection &db, const QDateTime &now)
 {
+    // Both columns of a lapsed reservation in one pass over the table.
     Transaction tx(db);
-    db.exec(QStringLiteral("update 图书 set 预定状况=null where 预定到期时间<?"), {now});
-    db.exec(QStringLiteral("update 图书 set 预定到期时间=null where 预定到期时间<?"), {now});
+    db.exec(QStringLiteral("update 图书 set 预定状况=null, 预定到期时间=null where 预定到期时间<?"), {now});
     tx.commit();
 }
 

@@ -16,7 +16,9 @@ class SharedConnection;
 class BatchWriter
 {
 public:
-    // 1000 rows: measured, the gain from larger batches is below one per cent.
+    // 1000 rows. Measured on SQLite (bench_import): a commit costs a few milliseconds of
+    // file sync, so batches of 100 were about 25 % slower than 1000, while 10,000 gained
+    // only about 3 % and would lose ten times as many rows in a crash.
     static constexpr int kDefaultBatchSize = 1000;
 
     BatchWriter(const SharedConnection &db, const QString &sql, int batchSize = kDefaultBatchSize);

@@ -120,13 +120,15 @@ void TInMarcFm::Button2Click()
     setRunning(true);
     QElapsedTimer sincePaint;
     sincePaint.start();
-    const MarcFileResult file = MarcFile::read(m_path, [&](const MarcFileRecord &r, int) {
+    const MarcFileResult file = MarcFile::read(m_path, [&](const MarcFileRecord &r, int total) {
         if (r.result.ok())
             new QTreeWidgetItem(ListView1, r.result.record.values());
         else
             Memo1->appendPlainText(QStringLiteral("第%1条记录无法读取: %2").arg(r.number).arg(r.result.reason));
         if (sincePaint.elapsed() > 100 || r.number % 200 == 0) {
             Label1->setText(QStringLiteral("已导入:") + QString::number(ListView1->topLevelItemCount()));
+            ProgressBar1->setMaximum(total);
+            ProgressBar1->setValue(r.number);
             QApplication::processEvents();
             sincePaint.restart();
         }

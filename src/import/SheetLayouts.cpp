@@ -2,8 +2,6 @@
 // The column layouts of the four spreadsheet imports: books, readers, periodicals, loans.
 #include "import/SheetLayout.h"
 
-#include <QSet>
-
 QStringList SheetLayout::captions() const
 {
     QStringList list;
