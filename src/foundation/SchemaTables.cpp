@@ -57,7 +57,8 @@ QList<Table> build()
                c("预定到期时间", T::DateTime), c("TmpA", T::Text)},
               QStringLiteral("编号"),
               {{QStringLiteral("条形码")}, {QStringLiteral("名称")}, {QStringLiteral("py")},
-               {QStringLiteral("分类号"), QStringLiteral("zch")}, {QStringLiteral("入库时间")}}});
+               {QStringLiteral("分类号"), QStringLiteral("zch")}, {QStringLiteral("入库时间")},
+               {QStringLiteral("预定到期时间")}}});
     t.append({QStringLiteral("期刊"),
               {c("编号", T::Text), c("名称", T::Text), c("条形码", T::Text), c("物品级别", T::Text),
                c("分类", T::Text), c("二级分类", T::Text), c("出版社", T::Text), c("存放位置", T::Text),
@@ -68,7 +69,8 @@ QList<Table> build()
                c("简介", T::Memo), c("登记人", T::Text), c("图片地址", T::Text), c("绝对地址", T::Text),
                c("预定状况", T::Text), c("预定到期时间", T::DateTime)},
               QStringLiteral("编号"),
-              {{QStringLiteral("条形码")}, {QStringLiteral("名称")}, {QStringLiteral("入库时间")}}});
+              {{QStringLiteral("条形码")}, {QStringLiteral("名称")}, {QStringLiteral("入库时间")},
+               {QStringLiteral("预定到期时间")}}});
     t.append({QStringLiteral("读者库"),
               {c("读者编号", T::Text), c("读者姓名", T::Text), c("性别", T::Text), c("类别", T::Text),
                c("单位部门", T::Text), c("住址", T::Text), c("联系电话", T::Text), c("班级", T::Text),
@@ -93,7 +95,8 @@ QList<Table> build()
                {QStringLiteral("条形码"), QStringLiteral("已还")},
                {QStringLiteral("借阅日期")},
                {QStringLiteral("应还日期")},
-               {QStringLiteral("归还日期")}}});
+               {QStringLiteral("归还日期")},
+               {QStringLiteral("已还"), QStringLiteral("应还日期")}}});
     t.append({QStringLiteral("收入"),
               {c("id", T::Counter), c("项目", T::Text), c("时间", T::DateTime), c("读者编号", T::Text),
                c("读者姓名", T::Text), c("金额", T::Money, "0"), c("管理员", T::Text), c("备注", T::Memo)},

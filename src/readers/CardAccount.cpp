@@ -30,7 +30,7 @@ Outcome topUp(const SharedConnection &db, const QString &readerNumber, Money amo
     Transaction t(db);
     // The balance changes in SQL, so that two workstations never lose each other's top-up.
     QSqlQuery changed = db.exec(
-        QStringLiteral("update 读者库 set 卡内金额 = coalesce(卡内金额,0) + ? where 读者编号=?"),
+        QStringLiteral("update 读者库 set 卡内金额 = round(coalesce(卡内金额,0) + ?, 4) where 读者编号=?"),
         {amount.toSql(), readerNumber});
     if (changed.numRowsAffected() < 1) {
         o.message = QStringLiteral("没有找到对应的记录!");
