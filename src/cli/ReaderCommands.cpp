@@ -18,24 +18,7 @@ namespace {
 
 const QString kDateFormat = QStringLiteral("yyyy-MM-dd");
 
-// Loads the library switches and the named operator's rights into the session, as a
-// sign-in would (without the password). Returns a refusal, or empty.
-QString actAs(const SharedConnection &db, LoginSession &session, const QString &name)
-{
-    SignIn::loadSwitches(db, session);
-    QSqlQuery q = db.exec(QStringLiteral("select * from 管理员 where AdminName=?"), {name});
-    if (!q.next())
-        return QStringLiteral("没有这个管理员: ") + name;
-    const QStringList &rights = Rights::names();
-    for (int i = 0; i < rights.size(); ++i)
-        session.rights.setValue(i, SqlValues::toBool(q.value(rights[i])));
-    session.OperatorName = name.trimmed();
-    if (session.OperatorName == QStringLiteral("超级管理员"))
-        for (int i = 0; i < rights.size() - 1; ++i) // all but qxModifyStock, as at sign-in
-            session.rights.setValue(i, true);
-    session.signedIn = true;
-    return {};
-}
+using SignIn::actAs;
 
 // Every column of the row, keyed as the schema spells it.
 JsonObject rowObject(const QString &table, const QSqlQuery &q)

@@ -78,17 +78,10 @@ void loadSwitches(const SharedConnection &db, LoginSession &session)
         s.a3Caption = a3.toString();
 }
 
-Result signIn(const SharedConnection &db, LoginSession &session, const QString &typedName,
-              const QString &password)
+namespace {
+// The rights of the operator's row; the super administrator gets all but qxModifyStock.
+void loadRights(const QSqlQuery &q, LoginSession &session, const QString &typedName)
 {
-    loadSwitches(db, session);
-    QSqlQuery q = db.exec(QStringLiteral("select * from 管理员 where adminname =?"), {typedName});
-    bool found = false;
-    while (!found && q.next())
-        found = q.value(QStringLiteral("pwd")).toString() == password;
-    if (!found)
-        return {false, QStringLiteral("密码不正确!")};
-
     const QStringList &names = Rights::names();
     for (int i = 0; i < names.size(); ++i)
         session.rights.setValue(i, SqlValues::toBool(q.value(names[i])));
@@ -99,7 +92,31 @@ Result signIn(const SharedConnection &db, LoginSession &session, const QString &
     }
     session.OperatorName = name;
     session.signedIn = true;
+}
+} // namespace
+
+Result signIn(const SharedConnection &db, LoginSession &session, const QString &typedName,
+              const QString &password)
+{
+    loadSwitches(db, session);
+    QSqlQuery q = db.exec(QStringLiteral("select * from 管理员 where adminname =?"), {typedName});
+    bool found = false;
+    while (!found && q.next())
+        found = q.value(QStringLiteral("pwd")).toString() == password;
+    if (!found)
+        return {false, QStringLiteral("密码不正确!")};
+    loadRights(q, session, typedName);
     return {true, {}};
+}
+
+QString actAs(const SharedConnection &db, LoginSession &session, const QString &name)
+{
+    loadSwitches(db, session);
+    QSqlQuery q = db.exec(QStringLiteral("select * from 管理员 where AdminName=?"), {name});
+    if (!q.next())
+        return QStringLiteral("没有这个管理员: ") + name;
+    loadRights(q, session, name);
+    return {};
 }
 
 } // namespace SignIn

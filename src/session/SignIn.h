@@ -29,4 +29,8 @@ struct Result {
 Result signIn(const SharedConnection &db, LoginSession &session, const QString &typedName,
               const QString &password);
 
+// For bookctl: acts for the named operator without a password, loading the switches,
+// the rights and OperatorName as a sign-in would. Returns a refusal, or empty text.
+QString actAs(const SharedConnection &db, LoginSession &session, const QString &name);
+
 } // namespace SignIn

@@ -43,8 +43,8 @@ inline QString writeSheet(const QString &path, const QJsonArray &rows, QString *
         *error = QStringLiteral("no Python 3 with openpyxl");
         return {};
     }
-    const QString spec = path + QStringLiteral(".json");
-    QFile file(spec);
+    const QString rowsFile = path + QStringLiteral(".json");
+    QFile file(rowsFile);
     if (!file.open(QIODevice::WriteOnly))
         return {};
     file.write(QJsonDocument(rows).toJson());
@@ -55,7 +55,7 @@ inline QString writeSheet(const QString &path, const QJsonArray &rows, QString *
 #else
     const QString script = QStringLiteral(FIXTURE_DIR "/make_sheet.py");
 #endif
-    if (!PythonScripts::run(python, {QDir::cleanPath(script), path, spec}, &out, error))
+    if (!PythonScripts::run(python, {QDir::cleanPath(script), path, rowsFile}, &out, error))
         return {};
     return path;
 }
