@@ -195,7 +195,7 @@ LendingDesk::LendResult LendingDesk::lend(bool print)
             loan.编号 = row.编号;
             loan.名称 = row.名称;
             loan.类别 = line.类别();
-            loan.应还日期 = today.addDays(line.天数);
+            loan.应还日期 = today.addDays(m_reader.借阅天数); // the borrower's category
             loan.租金 = line.租金;
             QSqlQuery ins = m_db.exec(
                 QStringLiteral("insert into 借出记录 (读者编号, 读者姓名, 编号, 名称, 条形码, 类别, 物品级别, 价格, "

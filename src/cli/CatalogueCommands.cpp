@@ -12,7 +12,7 @@
 #include "foundation/LoginSession.h"
 #include "foundation/Money.h"
 #include "foundation/SharedConnection.h"
-#include "foundation/SqlValues.h"
+#include "session/SignIn.h"
 
 #include <QDate>
 
@@ -33,17 +33,7 @@ QString loadOperator(const SharedConnection &db, const QString &name, LoginSessi
 {
     if (name.isEmpty())
         return QStringLiteral("请用 --operator 指定管理员.");
-    QSqlQuery q = db.exec(QStringLiteral("select * from 管理员 where adminname=?"), {name});
-    if (!q.next())
-        return QStringLiteral("没有这个管理员: ") + name;
-    const QStringList &names = Rights::names();
-    for (int i = 0; i < names.size(); ++i)
-        session.rights.setValue(i, SqlValues::toBool(q.value(names[i])));
-    session.OperatorName = name.trimmed();
-    if (session.OperatorName == QStringLiteral("超级管理员"))
-        for (int i = 0; i < names.size() - 1; ++i) // all but qxModifyStock, as at sign-in
-            session.rights.setValue(i, true);
-    return {};
+    return SignIn::actAs(db, session, name);
 }
 
 // --set COLUMN=VALUE pairs; false when one lacks its "=".

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // marc and import: the MARC reader and the five imports behind the 数据导入 windows.
 #include "cli/Cli.h"
+#include "session/SignIn.h"
 #include "foundation/LoginSession.h"
 #include "foundation/SharedConnection.h"
 #include "foundation/SqlValues.h"
@@ -21,22 +22,7 @@ const QString kImportUsage = QStringLiteral(
     " | import marc FILE --operator NAME --password PWD --start N"
     "  (exit 1 when a row failed)");
 
-// The operator the import acts for, with the rights sign-in would give; empty when found.
-QString actAs(const SharedConnection &db, LoginSession &session, const QString &name)
-{
-    QSqlQuery q = db.exec(QStringLiteral("select * from 管理员 where AdminName=?"), {name});
-    if (!q.next())
-        return QStringLiteral("没有这个管理员: ") + name;
-    const QStringList &rights = Rights::names();
-    for (int i = 0; i < rights.size(); ++i)
-        session.rights.setValue(i, SqlValues::toBool(q.value(rights[i])));
-    session.OperatorName = name.trimmed();
-    if (session.OperatorName == QStringLiteral("超级管理员"))
-        for (int i = 0; i < rights.size() - 1; ++i) // all but qxModifyStock, as at sign-in
-            session.rights.setValue(i, true);
-    session.signedIn = true;
-    return {};
-}
+using SignIn::actAs;
 
 // One line per record: its thirteen values, or why it could not be read; then the count.
 int marc(CliContext &ctx)

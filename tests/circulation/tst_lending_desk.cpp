@@ -477,8 +477,10 @@ private slots:
         QFETCH(QString, engine);
         OPEN_TEST_DATABASE(t, engine);
         SharedConnection &db = t.db();
+        db.exec(QStringLiteral("insert into 读者类别 (类别名, 借阅天数, 借阅数量限制, 租金) values (?, 7, 5, 0)"),
+                {QStringLiteral("短期")});
         reader(db, QStringLiteral("R1"));
-        reader(db, QStringLiteral("R2"));
+        reader(db, QStringLiteral("R2"), QStringLiteral("类别=短期"));
         item(db, QStringLiteral("B1"));
         const LoginSession s = session();
         LendingDesk desk(db, s);
@@ -487,8 +489,11 @@ private slots:
         desk.lookUpReader(QStringLiteral("R2"));
         QCOMPARE(desk.pending().size(), 1);
         QVERIFY(desk.lend(false).ok);
+        // The loan is the reader's of the moment, due after that reader's loan days.
         QCOMPARE(cell(db, QStringLiteral("借出记录"), QStringLiteral("读者编号"), QStringLiteral("编号=?"), {QStringLiteral("B1")}),
                  QStringLiteral("R2"));
+        QCOMPARE(cell(db, QStringLiteral("借出记录"), QStringLiteral("应还日期"), QStringLiteral("编号=?"), {QStringLiteral("B1")}),
+                 QStringLiteral("2024-03-22"));
         // An empty list lends nothing and says nothing.
         desk.lookUpReader(QStringLiteral("R2"));
         const LendingDesk::LendResult empty = desk.lend(false);
