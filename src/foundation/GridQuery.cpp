@@ -61,6 +61,43 @@ QString GridQuery::innerStatement() const
     return s;
 }
 
+namespace {
+// The statement without a trailing top-level "order by …": a count or a sum needs no
+// order, and the server would otherwise sort every matching row just to count it.
+// An order that a limit or offset depends on is kept.
+QString withoutTrailingOrder(const QString &sql)
+{
+    int depth = 0;
+    QChar quote;
+    int lastOrder = -1;
+    for (int i = 0; i < sql.size(); ++i) {
+        const QChar c = sql[i];
+        if (!quote.isNull()) {
+            if (c == quote)
+                quote = QChar();
+            continue;
+        }
+        if (c == QLatin1Char('\'') || c == QLatin1Char('"'))
+            quote = c;
+        else if (c == QLatin1Char('('))
+            ++depth;
+        else if (c == QLatin1Char(')'))
+            --depth;
+        else if (depth == 0 && (i == 0 || !sql[i - 1].isLetterOrNumber())
+                 && sql.mid(i, 5).compare(QLatin1String("order"), Qt::CaseInsensitive) == 0
+                 && sql.mid(i + 5).trimmed().startsWith(QLatin1String("by"), Qt::CaseInsensitive))
+            lastOrder = i;
+    }
+    if (lastOrder < 0)
+        return sql;
+    const QString tail = sql.mid(lastOrder).toLower();
+    if (tail.contains(QLatin1String("limit")) || tail.contains(QLatin1String("offset"))
+        || tail.contains(QLatin1Char(')')))
+        return sql;
+    return sql.left(lastOrder).trimmed();
+}
+} // namespace
+
 QString GridQuery::whereClause(const QString &exceptFilterOf, QVariantList *values) const
 {
     QStringList conditions;
@@ -168,7 +205,10 @@ QString GridQuery::aggregateSql(const QList<AggregateItem> &items) const
     }
     if (parts.isEmpty())
         parts << QStringLiteral("count(*)");
-    return wrappedSql(parts.join(QStringLiteral(", ")), QString(), false);
+    QVariantList ignored;
+    return QStringLiteral("select %1 from (%2) as g")
+               .arg(parts.join(QStringLiteral(", ")), withoutTrailingOrder(innerStatement()))
+        + whereClause(QString(), &ignored);
 }
 
 QString GridQuery::distinctSql(const QString &field, int limit, const SqlDialect &dialect) const

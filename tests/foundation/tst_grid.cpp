@@ -6,6 +6,7 @@
 #include "TestDatabase.h"
 
 #include "foundation/GridModel.h"
+#include "foundation/GridQuery.h"
 #include "foundation/GridWidget.h"
 #include "foundation/Money.h"
 
@@ -118,6 +119,27 @@ class TestGrid : public QObject {
     Q_OBJECT
 
 private slots:
+    // Footers count without the statement's own trailing order, unless a limit needs it.
+    void footerStatementDropsOnlyAFreeOrder_data()
+    {
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<bool>("keepsOrder");
+        QTest::newRow("trailing order") << "select * from 图书 order by 1,2" << false;
+        QTest::newRow("order with limit") << "select * from 图书 order by 价格 desc limit 2000" << true;
+        QTest::newRow("order inside a subquery") << "select * from (select * from 图书 order by 1 limit 5) as t" << true;
+        QTest::newRow("order in a quoted value") << "select * from 图书 where 名称 = 'x order by y'" << true;
+        QTest::newRow("no order") << "select * from 图书" << false;
+    }
+    void footerStatementDropsOnlyAFreeOrder()
+    {
+        QFETCH(QString, sql);
+        QFETCH(bool, keepsOrder);
+        GridQuery q;
+        q.setStatement(sql);
+        const QString aggregate = q.aggregateSql({{GridQuery::Aggregate::CountAll, QString()}});
+        QCOMPARE(aggregate.contains(QStringLiteral("order by"), Qt::CaseInsensitive), keepsOrder);
+    }
+
     // How each kind of column writes its values, captions and hidden columns.
     void writesValuesByKind_data()
     {
