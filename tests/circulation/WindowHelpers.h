@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Helpers of the counter's window tests.
 #pragma once
+#include "ModalWindow.h"
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -9,26 +10,6 @@
 #include <QWidget>
 #include <functional>
 
-// Runs act on the next modal window of type T as soon as it shows (the caller then
-// does what opens it). act must close the window.
-template <typename T>
-void whenModal(std::function<void(T *)> act)
-{
-    auto *timer = new QTimer;
-    auto *clock = new QElapsedTimer;
-    clock->start();
-    QObject::connect(timer, &QTimer::timeout, [timer, clock, act] {
-        T *w = qobject_cast<T *>(QApplication::activeModalWidget());
-        if (!w && clock->elapsed() < 5000)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        delete clock;
-        if (w)
-            act(w);
-    });
-    timer->start(10);
-}
 
 template <typename T>
 T *child(QWidget *window, const char *name)
