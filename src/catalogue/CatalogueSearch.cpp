@@ -2,6 +2,7 @@
 #include "catalogue/CatalogueSearch.h"
 #include "foundation/Schema.h"
 #include "foundation/SqlDialect.h"
+#include "foundation/SqlValues.h"
 
 #include <QDateTime>
 
@@ -18,18 +19,19 @@ QString columnOf(const QString &table, const QString &field)
     return c ? c->name : QString();
 }
 
-// "F like ?". Other than text columns are compared as their text, which both engines
-// spell "cast(F as text)". A value without letters that have a case matches the same
-// rows with or without regard to case, so a text column is then compared as plain text
-// too: PostgreSQL's citext comparison lowers every row first and is several times
-// slower over a whole table (SQLite's like ignores the case of Latin letters anyway).
+// "F like ? escape ..." (SqlValues::likeContains). Other than text columns are compared
+// as their text, which both engines spell "cast(F as text)". A value without letters that
+// have a case matches the same rows with or without regard to case, so a text column is
+// then compared as plain text too: PostgreSQL's citext comparison lowers every row first
+// and is several times slower over a whole table (SQLite's like ignores the case of Latin
+// letters anyway).
 QString likeTerm(const QString &table, const QString &column, const QString &value)
 {
     const Schema::Type type = Schema::typeOf(table, column);
     const bool text = type == Schema::Type::Text || type == Schema::Type::Memo;
     if (text && value.toLower() != value.toUpper())
-        return column + QStringLiteral(" like ?");
-    return QStringLiteral("cast(%1 as text) like ?").arg(column);
+        return column + SqlValues::likeContains();
+    return QStringLiteral("cast(%1 as text)").arg(column) + SqlValues::likeContains();
 }
 
 QVariant midnight(const QDate &date)
@@ -79,7 +81,7 @@ SearchBuild books(const BookQuery &query)
         s.values << value;
     } else {
         s.sql += likeTerm(kBooks, column, value);
-        s.values << QStringLiteral("%") + value + QStringLiteral("%");
+        s.values << SqlValues::containsPattern(value);
     }
     if (query.dateRange) {
         s.sql += QStringLiteral(" and ") + range;
@@ -148,7 +150,7 @@ SearchBuild periodicals(const QString &field, const QString &value, bool exact)
         return SearchBuild::ready({QStringLiteral("select * from 期刊 where ") + column + QStringLiteral(" = ?"),
                                    {value}});
     return SearchBuild::ready({QStringLiteral("select * from 期刊 where ") + likeTerm(table, column, value),
-                               {QStringLiteral("%") + value + QStringLiteral("%")}});
+                               {SqlValues::containsPattern(value)}});
 }
 
 } // namespace CatalogueSearch

@@ -1,13 +1,20 @@
 // SPDX-License-Identifier: MIT
 #include "circulation/LendingPickers.h"
 #include "foundation/SqlDialect.h"
+#include "foundation/SqlValues.h"
 
 namespace LendingPickers {
 
 namespace {
 QString contains(const QString &text)
 {
-    return QLatin1Char('%') + text + QLatin1Char('%');
+    return SqlValues::containsPattern(text);
+}
+
+// "F like ? escape ...", the form that matches a backslash as itself on both engines.
+QString like(const char *column)
+{
+    return QString::fromUtf8(column) + SqlValues::likeContains();
 }
 } // namespace
 
@@ -17,11 +24,12 @@ BoundQuery readers(const SqlDialect &dialect, By by, const QString &text)
     case By::First200:
         return {dialect.selectTop(200, QStringLiteral("*"), QStringLiteral("from 读者库")), {}};
     case By::NameOrInitials:
-        return {QStringLiteral("select * from 读者库 where 读者姓名 like ? or py like ?"), {contains(text), contains(text)}};
+        return {QStringLiteral("select * from 读者库 where %1 or %2").arg(like("读者姓名"), like("py")),
+                {contains(text), contains(text)}};
     case By::Number:
         break;
     }
-    return {QStringLiteral("select * from 读者库 where 读者编号 like ?"), {contains(text)}};
+    return {QStringLiteral("select * from 读者库 where ") + like("读者编号"), {contains(text)}};
 }
 
 BoundQuery items(const SqlDialect &dialect, ItemTable table, By by, const QString &text)
@@ -32,12 +40,12 @@ BoundQuery items(const SqlDialect &dialect, ItemTable table, By by, const QStrin
     case By::First200:
         return {dialect.selectTop(200, columns, from), {}};
     case By::NameOrInitials:
-        return {QStringLiteral("select %1 %2 where 名称 like ? or py like ?").arg(columns, from),
+        return {QStringLiteral("select %1 %2 where %3 or %4").arg(columns, from, like("名称"), like("py")),
                 {contains(text), contains(text)}};
     case By::Number:
         break;
     }
-    return {QStringLiteral("select %1 %2 where 编号 like ?").arg(columns, from), {contains(text)}};
+    return {QStringLiteral("select %1 %2 where ").arg(columns, from) + like("编号"), {contains(text)}};
 }
 
 } // namespace LendingPickers

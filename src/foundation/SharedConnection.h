@@ -67,6 +67,10 @@ public:
 
     // A value ready to bind for this engine (dates, date-times, booleans).
     QVariant bindable(const QVariant &value) const;
+    // The message refusing values that neither engine takes as text, or empty: a text
+    // holding a NUL character (PostgreSQL stores none and Qt's driver cuts the statement
+    // there; SQLite's text functions stop at it, so searches would miss it).
+    static QString refusedValues(const QVariantList &values);
 
 private:
     void run(const QString &sql) const;

@@ -50,4 +50,16 @@ QString dateTimeText(const QVariant &v)
     return d.isValid() ? d.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")) : QString();
 }
 
+QString likeContains()
+{
+    return QStringLiteral(" like ? escape '\\'");
+}
+
+QString containsPattern(const QString &text)
+{
+    QString escaped = text;
+    escaped.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+    return QLatin1Char('%') + escaped + QLatin1Char('%');
+}
+
 } // namespace SqlValues

@@ -14,4 +14,12 @@ bool toBool(const QVariant &v);
 // Texts for display and JSON: "yyyy-MM-dd" and "yyyy-MM-dd hh:mm:ss".
 QString dateText(const QVariant &v);
 QString dateTimeText(const QVariant &v);
+
+// A substring match: likeContains() follows the compared term ("F" + likeContains()) and
+// containsPattern(text) is its bound value "%text%". A typed % or _ stays a wildcard, as
+// in the original statements; every other character, a backslash too, matches itself on
+// both engines (PostgreSQL reads a backslash in a pattern as an escape unless told
+// otherwise, SQLite does not).
+QString likeContains();
+QString containsPattern(const QString &text);
 }

@@ -16,6 +16,15 @@ QString errorText(const QSqlError &error)
         text = error.text().trimmed();
     return text.isEmpty() ? QStringLiteral("数据库错误") : text;
 }
+
+// SQLite undoes a statement that breaks a rule (constraint, type, size, range) and
+// keeps the transaction; after any other failure the transaction is in no known state.
+bool undoneAlone(const QSqlError &error)
+{
+    bool ok = false;
+    const int code = error.nativeErrorCode().toInt(&ok) & 0xff;
+    return ok && (code == 18 || code == 19 || code == 20 || code == 25);
+}
 } // namespace
 
 BatchWriter::BatchWriter(const SharedConnection &db, const QString &sql, int batchSize)
@@ -57,10 +66,19 @@ bool BatchWriter::insert(int tag, const QVariantList &values, QString *error)
         *error = m_prepareError;
         return false;
     }
+    const QString refused = SharedConnection::refusedValues(values);
+    if (!refused.isEmpty()) {
+        *error = refused;
+        return false;
+    }
     if (!m_open && !beginBatch(error))
         return false;
+    // PostgreSQL aborts the whole transaction on a failed statement, so each row is
+    // guarded by a savepoint there; SQLite undoes the failed statement alone.
+    const bool guarded = !m_db.dialect().isEmbedded();
     try {
-        m_db.savepoint(kSavepoint);
+        if (guarded)
+            m_db.savepoint(kSavepoint);
     } catch (const DatabaseError &e) {
         *error = e.message();
         abandonBatch(e.message());
@@ -69,13 +87,19 @@ bool BatchWriter::insert(int tag, const QVariantList &values, QString *error)
     for (int i = 0; i < values.size(); ++i)
         m_insert.bindValue(i, m_db.bindable(values.at(i)));
     const bool written = m_insert.exec();
+    const QSqlError failure = written ? QSqlError() : m_insert.lastError();
     if (!written)
-        *error = errorText(m_insert.lastError());
+        *error = errorText(failure);
     m_insert.finish();
+    if (!written && !guarded && !undoneAlone(failure)) {
+        abandonBatch(*error);
+        return false;
+    }
     try {
-        if (!written)
+        if (guarded && !written)
             m_db.rollbackToSavepoint(kSavepoint);
-        m_db.releaseSavepoint(kSavepoint);
+        if (guarded)
+            m_db.releaseSavepoint(kSavepoint);
     } catch (const DatabaseError &e) {
         // The transaction is in no known state: give the whole batch up.
         if (written)

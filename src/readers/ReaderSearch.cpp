@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "readers/ReaderSearch.h"
 #include "foundation/Schema.h"
+#include "foundation/SqlValues.h"
 
 #include <QDateTime>
 
@@ -63,8 +64,8 @@ Statement build(const Request &request)
         // A number or date column is matched by its text on both engines.
         const bool text = c->type == Schema::Type::Text || c->type == Schema::Type::Memo;
         const QString operand = text ? column : QStringLiteral("cast(%1 as text)").arg(column);
-        s.sql = QStringLiteral("select * from 读者库 where ") + operand + QStringLiteral(" like ?");
-        s.values << QStringLiteral("%") + value + QStringLiteral("%");
+        s.sql = QStringLiteral("select * from 读者库 where ") + operand + SqlValues::likeContains();
+        s.values << SqlValues::containsPattern(value);
     }
     if (request.byDate) {
         s.sql += QStringLiteral(" and ") + dateCondition();
