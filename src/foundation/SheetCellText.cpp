@@ -29,6 +29,33 @@ QString numberText(double value)
     return fixed;
 }
 
+QString numberText(QByteArrayView written, double value)
+{
+    // A plain decimal of at most 15 digits, without a leading zero, a trailing zero of its
+    // fraction, a negative zero or so many leading zeros that the short form is exponential.
+    const qsizetype n = written.size();
+    qsizetype i = n > 0 && written.at(0) == '-' ? 1 : 0;
+    const qsizetype intStart = i;
+    while (i < n && written.at(i) >= '0' && written.at(i) <= '9')
+        ++i;
+    const qsizetype intDigits = i - intStart;
+    bool plain = intDigits > 0 && (intDigits == 1 || written.at(intStart) != '0');
+    qsizetype fractionDigits = 0;
+    if (plain && i < n && written.at(i) == '.') {
+        const qsizetype fractionStart = ++i;
+        while (i < n && written.at(i) >= '0' && written.at(i) <= '9')
+            ++i;
+        fractionDigits = i - fractionStart;
+        qsizetype leadingZeros = 0;
+        while (written.at(intStart) == '0' && leadingZeros < fractionDigits && written.at(fractionStart + leadingZeros) == '0')
+            ++leadingZeros;
+        plain = fractionDigits > 0 && written.at(i - 1) != '0' && leadingZeros < 9;
+    }
+    plain = plain && i == n && intDigits + fractionDigits <= 15
+            && !(intStart == 1 && intDigits == 1 && written.at(1) == '0' && fractionDigits == 0);
+    return plain ? QString::fromLatin1(written.data(), n) : numberText(value);
+}
+
 QString serialDateText(double serial, bool date1904)
 {
     if (!std::isfinite(serial) || serial < 0 || serial >= 2958466)

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
+#include <QByteArrayView>
 #include <QString>
 
 // How a spreadsheet cell's value becomes text, shared by the sheet readers: numbers in
@@ -10,6 +11,9 @@ namespace SheetCellText {
 // A number as text: 3 → "3", 2.5 → "2.5", 12345678901 → "12345678901", 0.1+0.2 → "0.3"
 // (15 significant digits, as the spreadsheet shows), no exponent for ordinary values.
 QString numberText(double value);
+// The same for a number as a file writes it ("25.5"): the written text itself when it is
+// already that form (the common case, and much cheaper), else numberText(value).
+QString numberText(QByteArrayView written, double value);
 
 // A date serial number as text: "yyyy-MM-dd", "yyyy-MM-dd hh:mm:ss" when it has a time
 // of day, "hh:mm:ss" for a time alone (below 1). Empty when the serial is no date.

@@ -2,11 +2,13 @@
 #include "foundation/XlsxSheetReader.h"
 
 #include "foundation/SheetCellText.h"
+#include "foundation/XmlScanner.h"
 
 #include <QFile>
 #include <QHash>
 #include <QXmlStreamReader>
 #include <algorithm>
+#include <cctype>
 #include <optional>
 #include <zip.h>
 
@@ -106,32 +108,33 @@ QString targetOfType(const Relationships &rels, const QString &typeEnd)
 }
 
 // The text of an <si> or <is> element: its <t> runs, without phonetic (rPh) runs.
-QString readRichText(QXmlStreamReader &reader)
+QString readRichText(XmlScanner &xml)
 {
     QString text;
-    const QString end = reader.name().toString();
-    while (!reader.atEnd()) {
-        reader.readNext();
-        if (reader.isStartElement()) {
-            if (reader.name() == QLatin1String("rPh"))
-                reader.skipCurrentElement();
-            else if (reader.name() == QLatin1String("t"))
-                text += reader.readElementText();
-        } else if (reader.isEndElement() && reader.name() == end) {
-            break;
+    int open = 1; // the element itself
+    while (open > 0 && xml.next() != XmlScanner::End && !xml.hasError()) {
+        if (xml.token() == XmlScanner::StartElement) {
+            if (xml.name() == "rPh")
+                xml.skipElement();
+            else if (xml.name() == "t")
+                text += xml.readElementText();
+            else
+                ++open;
+        } else if (xml.token() == XmlScanner::EndElement) {
+            --open;
         }
     }
     return SheetCellText::decodeEscapes(text);
 }
 
 // "AB12" → column 28, row 12; false when it is no cell reference.
-bool parseReference(QStringView ref, int *column, int *row)
+bool parseReference(QByteArrayView ref, int *column, int *row)
 {
     int c = 0, r = 0, i = 0;
-    for (; i < ref.size() && ref.at(i).isLetter(); ++i)
-        c = c * 26 + (ref.at(i).toUpper().unicode() - 'A' + 1);
-    for (; i < ref.size() && ref.at(i).isDigit(); ++i)
-        r = r * 10 + (ref.at(i).unicode() - '0');
+    for (; i < ref.size() && c <= maxColumns && std::isalpha(uchar(ref.at(i))); ++i)
+        c = c * 26 + (std::toupper(uchar(ref.at(i))) - 'A' + 1);
+    for (; i < ref.size() && r <= maxRows && std::isdigit(uchar(ref.at(i))); ++i)
+        r = r * 10 + (ref.at(i) - '0');
     if (i != ref.size() || c < 1 || r < 1 || c > maxColumns || r > maxRows)
         return false;
     *column = c;
@@ -216,12 +219,12 @@ private:
         return chosen.second;
     }
 
-    void readSharedStrings(const QByteArray &xml)
+    void readSharedStrings(const QByteArray &bytes)
     {
-        QXmlStreamReader reader(xml);
-        while (!reader.atEnd())
-            if (reader.readNext() == QXmlStreamReader::StartElement && reader.name() == QLatin1String("si"))
-                m_shared.append(readRichText(reader));
+        XmlScanner xml(bytes);
+        while (xml.next() != XmlScanner::End && !xml.hasError())
+            if (xml.token() == XmlScanner::StartElement && xml.name() == "si")
+                m_shared.append(readRichText(xml));
     }
 
     // Which cell formats (cellXfs, by index) show dates.
@@ -249,74 +252,95 @@ private:
         }
     }
 
-    QString cellValueText(const QString &type, int style, const QString &value, const QString &inlineText) const
+    // The text of a cell from its type, style and <v> value: as written (raw) when it was
+    // plain text, else decoded (value).
+    QString cellValueText(QByteArrayView type, int style, QByteArrayView raw, const QString &value,
+                          const QString &inlineText)
     {
-        if (type == QLatin1String("s")) {
+        const auto text = [&] { return raw.isNull() ? value : QString::fromUtf8(raw); };
+        if (type == "s") {
             bool ok = false;
-            const int index = value.toInt(&ok);
+            const int index = raw.isNull() ? value.toInt(&ok) : raw.trimmed().toInt(&ok);
             return ok && index >= 0 && index < m_shared.size() ? m_shared.at(index) : QString();
         }
-        if (type == QLatin1String("inlineStr"))
+        if (type == "inlineStr")
             return inlineText;
-        if (type == QLatin1String("b"))
-            return value.trimmed() == QLatin1String("1") ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
-        if (type == QLatin1String("d"))
-            return SheetCellText::isoDateText(value);
-        if (type == QLatin1String("str") || type == QLatin1String("e"))
-            return SheetCellText::decodeEscapes(value);
+        if (type == "b")
+            return text().trimmed() == QLatin1String("1") ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
+        if (type == "d")
+            return SheetCellText::isoDateText(text());
+        if (type == "str" || type == "e")
+            return SheetCellText::decodeEscapes(text());
         bool ok = false;
-        const double number = value.toDouble(&ok);
+        const double number = raw.isNull() ? value.toDouble(&ok) : raw.toDouble(&ok);
         if (!ok)
-            return value;
+            return text();
         if (style >= 0 && style < m_dateStyles.size() && m_dateStyles.at(style)) {
-            const QString date = SheetCellText::serialDateText(number, m_date1904);
+            const QString date = dateText(number);
             if (!date.isEmpty())
                 return date;
         }
-        return SheetCellText::numberText(number);
+        return raw.isNull() ? SheetCellText::numberText(number) : SheetCellText::numberText(raw, number);
     }
 
-    QString readSheet(const QByteArray &xml)
+    // A date column repeats few days: each serial is turned into text once.
+    QString dateText(double serial)
     {
-        QXmlStreamReader reader(xml);
+        const auto known = m_dateTexts.constFind(serial);
+        if (known != m_dateTexts.constEnd())
+            return *known;
+        if (m_dateTexts.size() > 100000)
+            m_dateTexts.clear();
+        const QString text = SheetCellText::serialDateText(serial, m_date1904);
+        m_dateTexts.insert(serial, text);
+        return text;
+    }
+
+    QString readSheet(const QByteArray &bytes)
+    {
+        XmlScanner xml(bytes);
         int row = 0, column = 0;
-        while (!reader.atEnd()) {
-            if (reader.readNext() != QXmlStreamReader::StartElement)
+        while (xml.next() != XmlScanner::End && !xml.hasError()) {
+            if (xml.token() != XmlScanner::StartElement)
                 continue;
-            const auto a = reader.attributes();
-            if (reader.name() == QLatin1String("row")) {
-                const int r = a.value(QLatin1String("r")).toInt();
+            if (xml.name() == "row") {
+                const int r = xml.rawAttribute("r").toInt();
                 row = r > 0 ? r : row + 1;
                 column = 0;
-            } else if (reader.name() == QLatin1String("c") && row > 0) {
+            } else if (xml.name() == "c" && row > 0) {
                 int r = row, c = column + 1;
-                if (a.hasAttribute(QLatin1String("r")) && !parseReference(a.value(QLatin1String("r")), &c, &r))
-                    return QStringLiteral("单元格引用无效(%1)").arg(a.value(QLatin1String("r")));
+                const QByteArrayView reference = xml.rawAttribute("r");
+                if (!reference.isNull() && !parseReference(reference, &c, &r))
+                    return QStringLiteral("单元格引用无效(%1)").arg(QString::fromUtf8(reference.first(qMin<qsizetype>(reference.size(), 20))));
                 if (c > maxColumns || r > maxRows)
                     return QStringLiteral("工作表超出Excel的行列范围");
                 row = r;
                 column = c;
-                const QString type = a.value(QLatin1String("t")).toString();
-                const int style = a.hasAttribute(QLatin1String("s")) ? a.value(QLatin1String("s")).toInt() : -1;
+                const QByteArrayView type = xml.rawAttribute("t");
+                const QByteArrayView styleText = xml.rawAttribute("s");
+                const int style = styleText.isNull() ? -1 : styleText.toInt();
                 QString value, inlineText;
-                while (!reader.atEnd()) {
-                    reader.readNext();
-                    if (reader.isEndElement() && reader.name() == QLatin1String("c"))
+                QByteArrayView raw;
+                while (xml.next() != XmlScanner::End && !xml.hasError()) {
+                    if (xml.token() == XmlScanner::EndElement && xml.name() == "c")
                         break;
-                    if (!reader.isStartElement())
+                    if (xml.token() != XmlScanner::StartElement)
                         continue;
-                    if (reader.name() == QLatin1String("v"))
-                        value = reader.readElementText();
-                    else if (reader.name() == QLatin1String("is"))
-                        inlineText = readRichText(reader);
+                    if (xml.name() == "v") {
+                        raw = xml.plainElementText();
+                        if (raw.isNull())
+                            value = xml.readElementText();
+                    }
+                    else if (xml.name() == "is")
+                        inlineText = readRichText(xml);
                     else
-                        reader.skipCurrentElement();
+                        xml.skipElement();
                 }
-                store(row, column, cellValueText(type, style, value, inlineText));
+                store(row, column, cellValueText(type, style, raw, value, inlineText));
             }
         }
-        if (reader.hasError())
-            return QStringLiteral("工作表内容已损坏(%1)").arg(reader.errorString());
+        if (xml.hasError())
+            return QStringLiteral("工作表内容已损坏(%1)").arg(xml.errorString());
         return {};
     }
 
@@ -345,6 +369,7 @@ private:
     XlsxSheetReader &m_into;
     QStringList m_shared;
     QList<bool> m_dateStyles;
+    QHash<double, QString> m_dateTexts;
     bool m_date1904 = false;
 };
 

@@ -29,6 +29,8 @@ private slots:
     void damagedFiles();
     void numberText_data();
     void numberText();
+    void numberTextAsWritten_data();
+    void numberTextAsWritten();
     void serialDateText_data();
     void serialDateText();
     void dateFormatCode_data();
@@ -262,6 +264,26 @@ void TestSheetReader::numberText()
     QFETCH(double, value);
     QFETCH(QString, expected);
     QCOMPARE(SheetCellText::numberText(value), expected);
+}
+
+// The shortcut for numbers as a file writes them never differs from the value's text.
+void TestSheetReader::numberTextAsWritten_data()
+{
+    QTest::addColumn<QByteArray>("written");
+    for (const char *w : {"3", "-2.5", "25.5", "25.50", "007", "0", "-0", "-0.0", "0.1", "0.000000001", "0.0000000001",
+                          "0.00000000001", "1e5", "1.5E-3", "123456789012345", "1234567890123456", "12345678901234.5",
+                          "1.234567890123456", " 4", "4 ", "5.", ".5", "-", "+3", "0.30000000000000004"})
+        QTest::newRow(w) << QByteArray(w);
+}
+
+void TestSheetReader::numberTextAsWritten()
+{
+    QFETCH(QByteArray, written);
+    bool ok = false;
+    const double value = written.toDouble(&ok);
+    if (!ok)
+        return; // not a number: the reader keeps the text as it is
+    QCOMPARE(SheetCellText::numberText(written, value), SheetCellText::numberText(value));
 }
 
 void TestSheetReader::serialDateText_data()
