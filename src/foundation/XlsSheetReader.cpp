@@ -46,6 +46,9 @@ QString XlsSheetReader::read(const QString &path)
         return readError(path, file.errorString());
     m_scan = XlsWorkbookScan::scan(file.readAll());
     file.close();
+    // A damaged directory is refused here: FreeXL would read past its own buffers.
+    if (m_scan.damaged)
+        return readError(path, QStringLiteral("文件已损坏(复合文档的目录无效)"));
 
     int rc = freexl_open(QFile::encodeName(path).constData(), &m_handle);
     if (rc != FREEXL_OK) {

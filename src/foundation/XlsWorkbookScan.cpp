@@ -2,6 +2,7 @@
 #include "foundation/XlsWorkbookScan.h"
 
 #include <QList>
+#include <QSet>
 #include <QStringList>
 #include <QtEndian>
 
@@ -24,6 +25,8 @@ class CompoundFile
 {
 public:
     explicit CompoundFile(const QByteArray &file) : m_file(file) {}
+    // True when stream() found a compound file whose directory breaks the format's rules.
+    bool damaged() const { return m_damaged; }
 
     QByteArray stream(const QStringList &names)
     {
@@ -40,6 +43,16 @@ public:
         const QByteArray directory = chain(u32(m_file, 48), m_fat, false);
         const quint32 cutoff = u32(m_file, 56);
         m_miniFat = toEntries(chain(u32(m_file, 60), m_fat, false));
+        // Every directory entry must have a known type and a name of at most 32 UTF-16
+        // units; FreeXL trusts the name length and reads past its buffer otherwise.
+        for (qsizetype at = 0; at + 128 <= directory.size(); at += 128) {
+            const int nameBytes = u16(directory, at + 64);
+            const int type = directory.at(at + 66);
+            if (nameBytes > 64 || nameBytes % 2 != 0 || (type != 0 && type != 1 && type != 2 && type != 5))
+                m_damaged = true;
+        }
+        if (directory.isEmpty())
+            m_damaged = true;
         for (qsizetype at = 0; at + 128 <= directory.size(); at += 128) {
             const int nameBytes = qMin<int>(u16(directory, at + 64), 64);
             const QString name = QString::fromUtf16(
@@ -76,15 +89,20 @@ private:
         for (int i = 0; i < 109; ++i)
             fatSectors.append(u32(m_file, 76 + 4 * i));
         // Further FAT sector ids in DIFAT sectors, each ending with the next one's id.
+        // A file cannot have more FAT sectors than sectors, and a DIFAT chain that comes
+        // back to a sector it has read is a loop.
+        const qsizetype fileSectors = m_file.size() / m_sector;
+        QSet<quint32> difatSeen;
         quint32 difat = u32(m_file, 68);
-        for (int guard = 0; difat < endOfChain && guard < 1 << 16; ++guard) {
+        while (difat < endOfChain && !difatSeen.contains(difat) && fatSectors.size() <= fileSectors) {
+            difatSeen.insert(difat);
             const QList<quint32> ids = toEntries(sector(difat));
             if (ids.isEmpty())
                 return false;
             fatSectors.append(ids.mid(0, ids.size() - 1));
             difat = ids.last();
         }
-        const int count = int(qMin<quint32>(u32(m_file, 44), quint32(fatSectors.size())));
+        const int count = int(qMin<qsizetype>(qMin<qsizetype>(u32(m_file, 44), fatSectors.size()), fileSectors));
         for (int i = 0; i < count; ++i)
             m_fat.append(toEntries(sector(fatSectors.at(i))));
         return !m_fat.isEmpty();
@@ -115,6 +133,7 @@ private:
     const QByteArray &m_file;
     int m_sector = 512;
     int m_miniSector = 64;
+    bool m_damaged = false;
     QList<quint32> m_fat;
     QList<quint32> m_miniFat;
     QByteArray m_miniStream;
@@ -149,7 +168,9 @@ QString errorText(int code)
 XlsWorkbookScan XlsWorkbookScan::scan(const QByteArray &file)
 {
     XlsWorkbookScan result;
-    const QByteArray stream = CompoundFile(file).stream({QStringLiteral("Workbook"), QStringLiteral("Book")});
+    CompoundFile compound(file);
+    const QByteArray stream = compound.stream({QStringLiteral("Workbook"), QStringLiteral("Book")});
+    result.damaged = compound.damaged();
     // Workbook globals: WINDOW1 names the active tab, BOUNDSHEET each sheet and where it starts.
     int activeTab = 0;
     QList<QPair<QString, quint32>> sheets;
