@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QString>
+#include "foundation/SheetReader.h"
 #include <unistd.h>
 
 // The readers under test take a path: each input is written to one file in memory
@@ -26,4 +27,19 @@ inline void fuzzApplication()
     static char name[] = "fuzz";
     static char *argv[] = {name, nullptr};
     static QCoreApplication app(argc, argv);
+}
+
+// Reads the input as a sheet and every cell of a bounded corner of its used range (a
+// hostile file may claim a huge one), past its edges too.
+inline void fuzzSheet(SheetReader &reader, const uint8_t *data, size_t size, const char *extension)
+{
+    fuzzApplication();
+    if (!reader.read(fuzzInputFile(data, size, extension)).isEmpty())
+        return;
+    const int rows = qMin(reader.rowCount(), 200);
+    const int columns = qMin(reader.columnCount(), 64);
+    for (int row = 0; row <= rows + 1; ++row)
+        for (int column = 0; column <= columns + 1; ++column)
+            (void)reader.cellText(row, column);
+    (void)reader.sheetName();
 }
