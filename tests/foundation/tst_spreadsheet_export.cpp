@@ -84,6 +84,8 @@ private slots:
     void fileNamedAfterTitleAndTime();
     void progressAndCancel();
     void unwritableFolder();
+    void columnWidths_data();
+    void columnWidths();
 
 private:
     QJsonObject dump(const QString &file);
@@ -334,6 +336,25 @@ void TestSpreadsheetExport::unwritableFolder()
     QVERIFY(!result.ok);
     QVERIFY(result.filePath.isEmpty());
     QVERIFY2(result.errorMessage.startsWith(QStringLiteral("导出Excel失败")), qPrintable(result.errorMessage));
+}
+
+// Column widths count a Chinese character (inside or outside the basic plane) as two
+// and a Latin one as one, per line of a cell.
+void TestSpreadsheetExport::columnWidths_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("width");
+    QTest::newRow("latin") << QStringLiteral("ISBN 7-02") << 9;
+    QTest::newRow("chinese") << QStringLiteral("红楼梦") << 6;
+    QTest::newRow("outside the basic plane") << QString::fromUcs4(U"\U00020000\U00020001a") << 5;
+    QTest::newRow("longest line") << QStringLiteral("ab\n红楼梦\nc") << 6;
+}
+
+void TestSpreadsheetExport::columnWidths()
+{
+    QFETCH(QString, text);
+    QFETCH(int, width);
+    QCOMPARE(SpreadsheetExport::displayWidth(text), width);
 }
 
 QTEST_GUILESS_MAIN(TestSpreadsheetExport)
