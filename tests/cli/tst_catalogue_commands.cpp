@@ -1,40 +1,28 @@
 // SPDX-License-Identifier: MIT
 // bookctl add-book, books, add-periodical, periodicals and per-operator, run as a
 // separate process against a fresh database of either engine.
+#include "BookCtl.h"
 #include "TestDatabase.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTest>
 
 namespace {
-struct Run {
-    int exit = -1;
-    QJsonObject out;
-    QByteArray raw;
-};
+using Run = BookCtlRun;
 
 class Bookctl
 {
 public:
-    explicit Bookctl(const TestDatabase &t) : m_connect(t.connectionString()) {}
+    explicit Bookctl(const TestDatabase &t) : m_t(t) {}
     Run operator()(const QStringList &args, const QString &today = QStringLiteral("2024-12-08")) const
     {
-        QProcess p;
-        p.start(QStringLiteral(BOOKCTL_PATH), QStringList{"--connect", m_connect, "--today", today} + args);
-        Run r;
-        if (!p.waitForFinished(60000))
-            return r;
-        r.exit = p.exitCode();
-        r.raw = p.readAllStandardOutput();
-        r.out = QJsonDocument::fromJson(r.raw).object();
-        return r;
+        return runBookCtl(m_t, args, today);
     }
 
 private:
-    QString m_connect;
+    const TestDatabase &m_t;
 };
 
 QStringList numbers(const QJsonArray &rows, const char *key = "编号")
@@ -59,12 +47,12 @@ private slots:
         Bookctl bookctl(t);
         Run r = bookctl({"add-book", "--operator", kAdmin, "--set", "编号=A1", "--set", "名称=数据库", "--set",
                          "ISBN=7302123454", "--set", "作者=O'Brien \"Jr\""});
-        QCOMPARE(r.exit, 0);
-        QCOMPARE(QString::fromUtf8(r.raw).trimmed(),
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.out,
                  QStringLiteral("{\"ok\":true,\"books\":[{\"编号\":\"A1\",\"索书号\":\"\",\"zch\":null,\"py\":\"SJK\"}]}"));
         r = bookctl({"books", "--field", "编号", "--value", "A1", "--exact"});
-        QCOMPARE(r.exit, 0);
-        const QJsonObject row = r.out.value("rows").toArray().first().toObject();
+        QCOMPARE(r.status, 0);
+        const QJsonObject row = r.json.value("rows").toArray().first().toObject();
         // Keys as the schema spells them; the reset values where nothing was set.
         QCOMPARE(row.value("isbn").toString(), QStringLiteral("7302123454"));
         QCOMPARE(row.value("作者").toString(), QStringLiteral("O'Brien \"Jr\""));
@@ -85,24 +73,24 @@ private slots:
         Bookctl bookctl(t);
         Run r = bookctl({"add-book", "--operator", kAdmin, "--set", "编号=T1", "--set", "名称=x", "--set", "分类号=TP311",
                          "--set", "zch=7"});
-        QCOMPARE(r.exit, 0);
+        QCOMPARE(r.status, 0);
         r = bookctl({"add-book", "--operator", kAdmin, "--set", "编号=T2", "--set", "名称=x", "--set", "分类号=TP311",
                      "--call-number"});
-        QCOMPARE(QString::fromUtf8(r.raw).trimmed(),
+        QCOMPARE(r.out,
                  QStringLiteral("{\"ok\":true,\"books\":[{\"编号\":\"T2\",\"索书号\":\"TP311/8\",\"zch\":8,\"py\":\"\"}]}"));
         // Copies: each its own 种次号; a taken number is refused, the others still stored.
         bookctl({"add-book", "--operator", kAdmin, "--set", "编号=B100-2", "--set", "名称=x"});
         r = bookctl({"add-book", "--operator", kAdmin, "--set", "编号=B100", "--set", "名称=x", "--set", "分类号=TP311",
                      "--copies", "3", "--sep", "-"});
-        QCOMPARE(r.exit, 1);
-        QCOMPARE(r.out.value("ok").toBool(true), false);
-        QCOMPARE(r.out.value("message").toString(), QStringLiteral("保存失败, 因为数据库中已经有这个编号了 (B100-2)"));
-        const QJsonArray books = r.out.value("books").toArray();
+        QCOMPARE(r.status, 1);
+        QCOMPARE(r.json.value("ok").toBool(true), false);
+        QCOMPARE(r.json.value("message").toString(), QStringLiteral("保存失败, 因为数据库中已经有这个编号了 (B100-2)"));
+        const QJsonArray books = r.json.value("books").toArray();
         QCOMPARE(numbers(books), (QStringList{"B100-1", "B100-3"}));
         QCOMPARE(books[0].toObject().value("zch").toInt(), 9);
         QCOMPARE(books[1].toObject().value("索书号").toString(), QStringLiteral("TP311/10"));
         r = bookctl({"books", "--field", "编号", "--value", "B100", "--exact"});
-        QCOMPARE(r.out.value("rows").toArray().size(), 0);
+        QCOMPARE(r.json.value("rows").toArray().size(), 0);
     }
 
     void addBookRefusals_data()
@@ -133,13 +121,13 @@ private slots:
         t.db().exec(QStringLiteral("insert into 管理员 (AdminName, pwd, qxAddData) values (?, ?, ?)"),
                     {QStringLiteral("小李"), QStringLiteral("1"), false});
         const Run r = Bookctl(t)(args);
-        QCOMPARE(r.exit, exit);
+        QCOMPARE(r.status, exit);
         if (exit == 1) {
-            QCOMPARE(r.out.value("ok").toBool(true), false);
+            QCOMPARE(r.json.value("ok").toBool(true), false);
             if (!message.isEmpty())
-                QCOMPARE(r.out.value("message").toString(), message);
+                QCOMPARE(r.json.value("message").toString(), message);
             else
-                QVERIFY(!r.out.value("message").toString().isEmpty());
+                QVERIFY(!r.json.value("message").toString().isEmpty());
         }
         QCOMPARE(t.db().scalar(QStringLiteral("select count(*) from 图书")).toInt(), 0);
     }
@@ -182,16 +170,16 @@ private slots:
         OPEN_TEST_DATABASE(t, engine);
         Bookctl bookctl(t);
         for (const auto &[number, title] : QList<QPair<QString, QString>>{{"A100", "数据"}, {"A1000", "数据库"}, {"A200", "史记"}})
-            QCOMPARE(bookctl({"add-book", "--operator", kAdmin, "--set", "编号=" + number, "--set", "名称=" + title}).exit, 0);
+            QCOMPARE(bookctl({"add-book", "--operator", kAdmin, "--set", "编号=" + number, "--set", "名称=" + title}).status, 0);
         const Run r = bookctl(QStringList{"books"} + args);
-        QCOMPARE(r.exit, exit);
+        QCOMPARE(r.status, exit);
         if (exit == 0) {
-            QStringList found = numbers(r.out.value("rows").toArray());
+            QStringList found = numbers(r.json.value("rows").toArray());
             if (!args.contains(QStringLiteral("--where")))
                 found.sort();
             QCOMPARE(found, expected);
         } else if (exit == 1) {
-            QVERIFY(!r.out.value("message").toString().isEmpty());
+            QVERIFY(!r.json.value("message").toString().isEmpty());
         }
     }
 
@@ -203,16 +191,16 @@ private slots:
         Bookctl bookctl(t);
         Run r = bookctl({"add-periodical", "--operator", kAdmin, "--set", "编号=Q1", "--set", "名称=读者", "--set",
                          "条形码=977", "--set", "出版时间=2024-05-01", "--set", "issn=1005-1805"});
-        QCOMPARE(r.exit, 0);
-        QCOMPARE(r.out.value("py").toString(), QStringLiteral("DZ"));
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.json.value("py").toString(), QStringLiteral("DZ"));
         r = bookctl({"add-periodical", "--operator", kAdmin, "--set", "编号=Q2", "--set", "名称=读者"});
-        QCOMPARE(r.exit, 1);
-        QCOMPARE(r.out.value("message").toString(), QStringLiteral("字体加重的项目必须填写完整!"));
+        QCOMPARE(r.status, 1);
+        QCOMPARE(r.json.value("message").toString(), QStringLiteral("字体加重的项目必须填写完整!"));
         r = bookctl({"periodicals", "--field", "名称", "--value", "读", "--exact"});
-        QCOMPARE(r.out.value("rows").toArray().size(), 0);
+        QCOMPARE(r.json.value("rows").toArray().size(), 0);
         r = bookctl({"periodicals", "--field", "名称", "--value", "读"});
-        QCOMPARE(r.exit, 0);
-        const QJsonObject row = r.out.value("rows").toArray().first().toObject();
+        QCOMPARE(r.status, 0);
+        const QJsonObject row = r.json.value("rows").toArray().first().toObject();
         QCOMPARE(row.value("出版时间").toString(), QStringLiteral("2024-05-01"));
         QCOMPARE(row.value("ISSN").toString(), QStringLiteral("1005-1805"));
         QCOMPARE(row.value("入库时间").toString(), QStringLiteral("2024-12-08 00:00:00"));
@@ -220,12 +208,12 @@ private slots:
         bookctl({"add-book", "--operator", kAdmin, "--set", "编号=A1", "--set", "名称=x", "--set", "价格=12.5"});
         bookctl({"add-book", "--operator", kAdmin, "--set", "编号=A2", "--set", "名称=x", "--set", "价格=30"});
         r = bookctl({"per-operator", "--from", "2024-12-08", "--to", "2024-12-09"});
-        QCOMPARE(r.exit, 0);
-        QCOMPARE(QJsonDocument(r.out.value("rows").toArray()).toJson(QJsonDocument::Compact),
+        QCOMPARE(r.status, 0);
+        QCOMPARE(QJsonDocument(r.json.value("rows").toArray()).toJson(QJsonDocument::Compact),
                  QStringLiteral("[{\"总价格\":\"42.5\",\"登记人\":\"超级管理员\",\"记录数\":2}]").toUtf8());
         r = bookctl({"per-operator", "--from", "2024-12-09", "--to", "2024-12-10"});
-        QCOMPARE(r.out.value("rows").toArray().size(), 0);
-        QCOMPARE(bookctl({"per-operator", "--from", "x", "--to", "2024-12-10"}).exit, 2);
+        QCOMPARE(r.json.value("rows").toArray().size(), 0);
+        QCOMPARE(bookctl({"per-operator", "--from", "x", "--to", "2024-12-10"}).status, 2);
     }
 };
 

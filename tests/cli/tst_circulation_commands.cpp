@@ -2,35 +2,22 @@
 // bookctl lend, return, renew, reservations, clear-reservations and overdue against
 // both engines.
 #include "../circulation/CirculationFixtures.h"
+#include "BookCtl.h"
 #include "TestDatabase.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTest>
 
 using namespace Fixture;
 
 namespace {
-struct Run {
-    int status = -1;
-    QJsonObject json;
-    QByteArray out;
-};
+using Run = BookCtlRun;
 
 Run bookctl(const TestDatabase &t, const QStringList &args, const QString &today = QStringLiteral("2024-03-15"))
 {
-    QProcess p;
-    p.start(QStringLiteral(BOOKCTL_PATH),
-            QStringList{QStringLiteral("--connect"), t.connectionString(), QStringLiteral("--today"), today} + args);
-    Run r;
-    if (!p.waitForFinished(60000))
-        return r;
-    r.status = p.exitCode();
-    r.out = p.readAllStandardOutput().trimmed();
-    r.json = QJsonDocument::fromJson(r.out).object();
-    return r;
+    return runBookCtl(t, args, today);
 }
 
 QStringList strings(const QJsonValue &v)
@@ -182,7 +169,7 @@ private slots:
         QCOMPARE(bookctl(t, {"overdue"}, QStringLiteral("2024-03-17")).json.value("rows").toArray().size(), 2);
 
         r = bookctl(t, {"renew", "--reader", "R1", "--item", "B1", "--due", "2024-04-01"});
-        QCOMPARE(r.out, QStringLiteral("{\"ok\":true,\"id\":1,\"应还日期\":\"2024-04-01\",\"message\":\"续借完毕!\"}").toUtf8());
+        QCOMPARE(r.out, QStringLiteral("{\"ok\":true,\"id\":1,\"应还日期\":\"2024-04-01\",\"message\":\"续借完毕!\"}"));
         QVERIFY(bookctl(t, {"overdue"}).json.value("rows").toArray().isEmpty());
         r = bookctl(t, {"renew", "--reader", "R2", "--item", "B1", "--due", "2024-04-01"});
         QCOMPARE(r.status, 1);
@@ -192,7 +179,7 @@ private slots:
         r = bookctl(t, {"reservations"});
         QCOMPARE(r.json.value("rows").toArray().size(), 1);
         QCOMPARE(r.json.value("rows").toArray()[0].toObject().value("预定到期时间").toString(), QStringLiteral("2024-03-16 09:00:00"));
-        QCOMPARE(bookctl(t, {"clear-reservations"}).out, QByteArray("{\"ok\":true,\"cleared\":1}"));
+        QCOMPARE(bookctl(t, {"clear-reservations"}).out, QStringLiteral("{\"ok\":true,\"cleared\":1}"));
         QVERIFY(bookctl(t, {"reservations"}).json.value("rows").toArray().isEmpty());
     }
 };

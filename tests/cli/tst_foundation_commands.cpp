@@ -1,28 +1,20 @@
 // SPDX-License-Identifier: MIT
 // bookctl init, schema, signin, pinyin and the ISBN commands, as a script sees them.
+#include "BookCtl.h"
 #include "TestDatabase.h"
 #include "foundation/Schema.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTest>
 
 namespace {
-struct Run {
-    int status;
-    QJsonObject json;
-    QString out;
-};
+using Run = BookCtlRun;
 
 Run bookctl(const QStringList &args)
 {
-    QProcess p;
-    p.start(QStringLiteral(BOOKCTL_PATH), args);
-    p.waitForFinished(60000);
-    const QByteArray out = p.readAllStandardOutput();
-    return {p.exitCode(), QJsonDocument::fromJson(out).object(), QString::fromUtf8(out)};
+    return runBookCtl(args);
 }
 } // namespace
 

@@ -3,6 +3,7 @@
 // counts and failed rows of an import, the password and right refusals, usage errors.
 #define IMPORT_FIXTURE_DIR FIXTURE_DIR "/../../import/fixtures"
 #include "../import/ImportFixtures.h"
+#include "BookCtl.h"
 #include "TestDatabase.h"
 #include "foundation/DayClock.h"
 
@@ -10,31 +11,17 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace ImportFixtures;
 
 namespace {
-struct Run {
-    int status;
-    QList<QJsonObject> lines;
-    QString out;
-    QJsonObject last() const { return lines.value(lines.size() - 1); }
-};
+using Run = BookCtlRun;
 
 Run bookctl(const QStringList &args)
 {
-    QProcess p;
-    p.start(QStringLiteral(BOOKCTL_PATH), args);
-    p.waitForFinished(60000);
-    const QByteArray out = p.readAllStandardOutput();
-    Run r{p.exitCode(), {}, QString::fromUtf8(out)};
-    for (const QByteArray &line : out.split('\n'))
-        if (!line.isEmpty())
-            r.lines << QJsonDocument::fromJson(line).object();
-    return r;
+    return runBookCtl(args);
 }
 
 const QString kMarcFixtures = QDir::cleanPath(QStringLiteral(IMPORT_FIXTURE_DIR)); // fixtures/ may not exist

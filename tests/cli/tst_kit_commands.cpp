@@ -3,6 +3,7 @@
 // the picture read back by zbarimg, and the refusals.
 #include "ExternalTools.h"
 #include "PythonScripts.h"
+#include "BookCtl.h"
 #include "TestDatabase.h"
 
 #include "foundation/Code128A.h"
@@ -13,25 +14,16 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
-struct Run {
-    int status;
-    QJsonObject json;
-    QString out;
-};
+using Run = BookCtlRun;
 
 Run bookctl(const QStringList &args)
 {
-    QProcess p;
-    p.start(QStringLiteral(BOOKCTL_PATH), args);
-    p.waitForFinished(60000);
-    const QByteArray out = p.readAllStandardOutput();
-    return {p.exitCode(), QJsonDocument::fromJson(out).object(), QString::fromUtf8(out)};
+    return runBookCtl(args);
 }
 
 // The first sheet as openpyxl reads it: each row a list of [type, value] pairs.

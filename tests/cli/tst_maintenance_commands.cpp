@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // bookctl backup, clean, move-location and lookup, as a script sees them.
 #include "PythonScripts.h"
+#include "BookCtl.h"
 #include "TestDatabase.h"
 
 #include <QDir>
@@ -12,19 +13,11 @@
 #include <QTest>
 
 namespace {
-struct Run {
-    int status;
-    QJsonObject json;
-    QString out;
-};
+using Run = BookCtlRun;
 
 Run bookctl(const QStringList &args)
 {
-    QProcess p;
-    p.start(QStringLiteral(BOOKCTL_PATH), args);
-    p.waitForFinished(60000);
-    const QByteArray out = p.readAllStandardOutput();
-    return {p.exitCode(), QJsonDocument::fromJson(out).object(), QString::fromUtf8(out)};
+    return runBookCtl(args);
 }
 
 int count(const SharedConnection &db, const QString &sql)

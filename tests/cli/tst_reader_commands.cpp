@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // bookctl add-reader, topup, charge, income and readers against both engines.
+#include "BookCtl.h"
 #include "TestDatabase.h"
 #include "foundation/Money.h"
 #include "foundation/SqlValues.h"
@@ -7,29 +8,15 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QSqlQuery>
 #include <QTest>
 
 namespace {
-struct Run {
-    int status = -1;
-    QJsonObject json;
-    QByteArray out;
-};
+using Run = BookCtlRun;
 
 Run bookctl(const TestDatabase &t, const QStringList &args, const QString &today = QStringLiteral("2024-12-08"))
 {
-    QProcess p;
-    p.start(QStringLiteral(BOOKCTL_PATH),
-            QStringList{QStringLiteral("--connect"), t.connectionString(), QStringLiteral("--today"), today} + args);
-    Run r;
-    if (!p.waitForFinished(60000))
-        return r;
-    r.status = p.exitCode();
-    r.out = p.readAllStandardOutput();
-    r.json = QJsonDocument::fromJson(r.out).object();
-    return r;
+    return runBookCtl(t, args, today);
 }
 
 const QString op = QStringLiteral("超级管理员");

@@ -1,35 +1,22 @@
 // SPDX-License-Identifier: MIT
 // bookctl loans, ranking, counts and per-class against both engines.
 #include "../statistics/StatisticsRows.h"
+#include "BookCtl.h"
 #include "TestDatabase.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTest>
 
 using namespace StatisticsRows;
 
 namespace {
-struct Run {
-    int status = -1;
-    QJsonObject json;
-    QByteArray out;
-};
+using Run = BookCtlRun;
 
 Run bookctl(const TestDatabase &t, const QStringList &args, const QString &today = QStringLiteral("2024-12-08"))
 {
-    QProcess p;
-    p.start(QStringLiteral(BOOKCTL_PATH),
-            QStringList{QStringLiteral("--connect"), t.connectionString(), QStringLiteral("--today"), today} + args);
-    Run r;
-    if (!p.waitForFinished(60000))
-        return r;
-    r.status = p.exitCode();
-    r.out = p.readAllStandardOutput();
-    r.json = QJsonDocument::fromJson(r.out).object();
-    return r;
+    return runBookCtl(t, args, today);
 }
 
 QStringList field(const QJsonArray &rows, const QString &name)
@@ -197,7 +184,7 @@ private slots:
         addPeriodical(t.db(), "Q2", "故事会", 0, 2, Money::fromText("3"), "文摘");
         Run r = bookctl(t, {"per-class", "期刊"});
         QCOMPARE(r.status, 0);
-        QVERIFY2(r.out.contains("\"rows\":[{\"分类\":\"文摘\",\"数量\":5,\"金额\":\"19.5\"}]"), r.out.constData());
+        QVERIFY2(r.out.contains("\"rows\":[{\"分类\":\"文摘\",\"数量\":5,\"金额\":\"19.5\"}]"), qPrintable(r.out));
 
         r = bookctl(t, {"per-class", "图书"});
         QCOMPARE(r.status, 0);
