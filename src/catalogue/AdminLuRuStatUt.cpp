@@ -4,6 +4,7 @@
 #include "catalogue/CatalogueReports.h"
 #include "catalogue/RegistrationList.h"
 #include "catalogue/RowSet.h"
+#include "foundation/ExcelExportUi.h"
 #include "foundation/GridWidget.h"
 #include "foundation/LoginSession.h"
 #include "foundation/Messages.h"
@@ -71,16 +72,8 @@ TAdminLuRuStatFm::TAdminLuRuStatFm(SharedConnection &db, LoginSession &session, 
             Messages::warn(this, e.message());
         }
     });
-    connect(Button3, &QPushButton::clicked, this, [this] {
-        if (!dxDBGrid1->isOpen())
-            return;
-        try {
-            QSqlQuery q = dxDBGrid1->exportQuery();
-            CatalogueOutput::exportQuery(this, q, windowTitle());
-        } catch (const DatabaseError &e) {
-            Messages::warn(this, e.message());
-        }
-    });
+    connect(Button3, &QPushButton::clicked, this,
+            [this] { ExcelExportUi::exportGrid(this, *dxDBGrid1, windowTitle()); });
     connect(Button4, &QPushButton::clicked, this, &QDialog::close);
 }
 

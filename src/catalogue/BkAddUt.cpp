@@ -3,9 +3,9 @@
 #include "catalogue/BkSearchUt.h"
 #include "catalogue/BookRegistration.h"
 #include "catalogue/CallNumber.h"
+#include "catalogue/CatalogueBoxesUi.h"
 #include "catalogue/CatalogueOutputUi.h"
 #include "catalogue/CatalogueReports.h"
-#include "catalogue/ChoiceLists.h"
 #include "catalogue/MyNetTmUt.h"
 #include "catalogue/PublisherLookup.h"
 #include "foundation/Isbn.h"
@@ -31,6 +31,8 @@
 #include <QVBoxLayout>
 
 namespace {
+using CatalogueBoxes::setComboText;
+
 QLineEdit *edit(QWidget *parent, const char *name)
 {
     auto *e = new QLineEdit(parent);
@@ -44,11 +46,6 @@ QComboBox *combo(QWidget *parent, const char *name)
     c->setEditable(true);
     c->setInsertPolicy(QComboBox::NoInsert);
     return c;
-}
-void setComboText(QComboBox *c, const QString &text)
-{
-    c->setCurrentIndex(c->findText(text));
-    c->setEditText(text);
 }
 void allow(QLineEdit *e, const char *pattern)
 {
@@ -254,23 +251,17 @@ TBkAddFm::TBkAddFm(SharedConnection &db, LoginSession &session, QWidget *parent)
 
 void TBkAddFm::fillLists()
 {
-    const struct {
-        QComboBox *box;
-        const char *table;
-        const char *column;
-    } lists[] = {{ComboBox1, "分类", "名称"},       {ComboBox2, "二级分类", "名称"}, {ComboBox3, "出版社名", "出版社名"},
-                 {ComboBox4, "存放位置", "存放位置名"}, {ComboBox5, "币种", "币种"},   {ComboBox7, "附件名", "附件名"},
-                 {ComboBox8, "物品级别", "名称"},    {ComboBox6, "a1", "名称"},     {ComboBox11, "a2", "名称"},
-                 {ComboBox12, "a3", "名称"}};
-    try {
-        for (const auto &l : lists) {
-            const QString keep = l.box->currentText();
-            l.box->addItems(ChoiceLists::items(m_db, QString::fromUtf8(l.table), QString::fromUtf8(l.column)));
-            setComboText(l.box, keep);
-        }
-    } catch (const DatabaseError &e) {
-        Messages::warn(this, e.message());
-    }
+    CatalogueBoxes::fillKeepingText(this, m_db,
+                                    {{ComboBox1, "分类", "名称"},
+                                     {ComboBox2, "二级分类", "名称"},
+                                     {ComboBox3, "出版社名", "出版社名"},
+                                     {ComboBox4, "存放位置", "存放位置名"},
+                                     {ComboBox5, "币种", "币种"},
+                                     {ComboBox7, "附件名", "附件名"},
+                                     {ComboBox8, "物品级别", "名称"},
+                                     {ComboBox6, "a1", "名称"},
+                                     {ComboBox11, "a2", "名称"},
+                                     {ComboBox12, "a3", "名称"}});
 }
 
 void TBkAddFm::InitialData()

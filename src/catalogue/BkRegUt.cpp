@@ -5,11 +5,13 @@
 #include "catalogue/CatalogueReports.h"
 #include "catalogue/RegistrationList.h"
 #include "catalogue/RowSet.h"
+#include "foundation/ExcelExportUi.h"
 #include "foundation/GridWidget.h"
 #include "foundation/LoginSession.h"
 #include "foundation/Messages.h"
 #include "foundation/PagedReport.h"
 #include "foundation/SharedConnection.h"
+#include "foundation/ToolBarUi.h"
 
 #include <QDateEdit>
 #include <QGroupBox>
@@ -28,13 +30,7 @@ TBkRegFm::TBkRegFm(SharedConnection &db, LoginSession &session, QWidget *parent)
     setWindowTitle(QStringLiteral("资料入库登记信息统计"));
     resize(960, 600);
     auto *bar = new QToolBar(this);
-    auto tool = [&](const char *name, const char *text) {
-        auto *b = new QToolButton(bar);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setText(QString::fromUtf8(text));
-        bar->addWidget(b);
-        return b;
-    };
+    auto tool = [bar](const char *name, const char *text) { return ToolBars::addButton(bar, name, QString::fromUtf8(text)); };
     ToolButton1 = tool("ToolButton1", "打印");
     ToolButton2 = tool("ToolButton2", "导出Excel");
     ToolButton4 = tool("ToolButton4", "管理员录入统计");
@@ -98,16 +94,8 @@ TBkRegFm::TBkRegFm(SharedConnection &db, LoginSession &session, QWidget *parent)
             Messages::warn(this, e.message());
         }
     });
-    connect(ToolButton2, &QToolButton::clicked, this, [this] {
-        if (!dxDBGrid1->isOpen())
-            return;
-        try {
-            QSqlQuery q = dxDBGrid1->exportQuery();
-            CatalogueOutput::exportQuery(this, q, QStringLiteral("入库登记"));
-        } catch (const DatabaseError &e) {
-            Messages::warn(this, e.message());
-        }
-    });
+    connect(ToolButton2, &QToolButton::clicked, this,
+            [this] { ExcelExportUi::exportGrid(this, *dxDBGrid1, QStringLiteral("入库登记")); });
     connect(ToolButton4, &QToolButton::clicked, this, [this] {
         TAdminLuRuStatFm perOperator(m_db, m_session, this);
         perOperator.exec();

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "catalogue/BkTuiJianUt.h"
-#include "catalogue/CatalogueOutputUi.h"
 #include "catalogue/Recommendations.h"
+#include "foundation/ExcelExportUi.h"
 #include "foundation/GridWidget.h"
 #include "foundation/Messages.h"
 #include "foundation/SharedConnection.h"
+#include "foundation/ToolBarUi.h"
 
 #include <QToolBar>
 #include <QToolButton>
@@ -16,13 +17,7 @@ TBkTuiJianFm::TBkTuiJianFm(SharedConnection &db, LoginSession &, QWidget *parent
     setWindowTitle(QStringLiteral("推荐"));
     resize(800, 500);
     auto *bar = new QToolBar(this);
-    auto tool = [&](const char *name, const char *text) {
-        auto *b = new QToolButton(bar);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setText(QString::fromUtf8(text));
-        bar->addWidget(b);
-        return b;
-    };
+    auto tool = [bar](const char *name, const char *text) { return ToolBars::addButton(bar, name, QString::fromUtf8(text)); };
     ToolButton1 = tool("ToolButton1", "删除当前");
     ToolButton2 = tool("ToolButton2", "全部删除");
     ToolButton3 = tool("ToolButton3", "导出Excel");
@@ -38,16 +33,8 @@ TBkTuiJianFm::TBkTuiJianFm(SharedConnection &db, LoginSession &, QWidget *parent
 
     connect(ToolButton1, &QToolButton::clicked, this, &TBkTuiJianFm::deleteCurrent);
     connect(ToolButton2, &QToolButton::clicked, this, &TBkTuiJianFm::deleteAll);
-    connect(ToolButton3, &QToolButton::clicked, this, [this] {
-        if (!dxDBGrid1->isOpen())
-            return;
-        try {
-            QSqlQuery q = dxDBGrid1->exportQuery();
-            CatalogueOutput::exportQuery(this, q, QStringLiteral("推荐"));
-        } catch (const DatabaseError &e) {
-            Messages::warn(this, e.message());
-        }
-    });
+    connect(ToolButton3, &QToolButton::clicked, this,
+            [this] { ExcelExportUi::exportGrid(this, *dxDBGrid1, QStringLiteral("推荐")); });
     connect(ToolButton4, &QToolButton::clicked, this, &QDialog::close);
 
     try {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "catalogue/QkAddUt.h"
-#include "catalogue/ChoiceLists.h"
+#include "catalogue/CatalogueBoxesUi.h"
 #include "foundation/LoginSession.h"
 #include "foundation/Messages.h"
 #include "foundation/Pinyin.h"
@@ -19,21 +19,8 @@
 #include <QVBoxLayout>
 
 namespace {
-void setComboText(QComboBox *c, const QString &text)
-{
-    c->setCurrentIndex(c->findText(text));
-    c->setEditText(text);
-}
-QString textOf(const QWidget *w)
-{
-    if (auto *l = qobject_cast<const QLineEdit *>(w))
-        return l->text();
-    if (auto *c = qobject_cast<const QComboBox *>(w))
-        return c->currentText();
-    if (auto *m = qobject_cast<const QPlainTextEdit *>(w))
-        return m->toPlainText();
-    return {};
-}
+using CatalogueBoxes::setComboText;
+using CatalogueBoxes::textOf;
 } // namespace
 
 TQkAddFm::TQkAddFm(SharedConnection &db, LoginSession &session, QWidget *parent)
@@ -118,34 +105,19 @@ TQkAddFm::TQkAddFm(SharedConnection &db, LoginSession &session, QWidget *parent)
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
 
     InitialData();
-    const struct {
-        QComboBox *box;
-        const char *table;
-        const char *column;
-    } lists[] = {{ComboBox1, "出版社名", "出版社名"}, {ComboBox2, "物品级别", "名称"}, {ComboBox3, "存放位置", "存放位置名"},
-                 {ComboBox4, "分类", "名称"},         {ComboBox5, "二级分类", "名称"}};
-    try {
-        for (const auto &l : lists) {
-            const QString keep = l.box->currentText();
-            l.box->addItems(ChoiceLists::items(m_db, QString::fromUtf8(l.table), QString::fromUtf8(l.column)));
-            setComboText(l.box, keep);
-        }
-    } catch (const DatabaseError &e) {
-        Messages::warn(this, e.message());
-    }
+    CatalogueBoxes::fillKeepingText(this, m_db,
+                                    {{ComboBox1, "出版社名", "出版社名"},
+                                     {ComboBox2, "物品级别", "名称"},
+                                     {ComboBox3, "存放位置", "存放位置名"},
+                                     {ComboBox4, "分类", "名称"},
+                                     {ComboBox5, "二级分类", "名称"}});
     ComboBox6->addItems({QStringLiteral("正常"), QStringLiteral("不外借")});
     setComboText(ComboBox6, QStringLiteral("正常"));
 }
 
 void TQkAddFm::setText(const QString &column, const QString &text)
 {
-    QWidget *w = boxOf(column);
-    if (auto *l = qobject_cast<QLineEdit *>(w))
-        l->setText(text);
-    else if (auto *c = qobject_cast<QComboBox *>(w))
-        setComboText(c, text);
-    else if (auto *m = qobject_cast<QPlainTextEdit *>(w))
-        m->setPlainText(text);
+    CatalogueBoxes::setTextOf(boxOf(column), text);
 }
 
 void TQkAddFm::InitialData()

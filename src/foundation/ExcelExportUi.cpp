@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
 #include "foundation/ExcelExportUi.h"
-#include "foundation/ExcelExport.h"
 #include "foundation/GridWidget.h"
 #include "foundation/Messages.h"
 #include "foundation/SharedConnection.h"
@@ -9,9 +8,22 @@
 #include <QDesktopServices>
 #include <QProgressDialog>
 #include <QSqlQuery>
+#include <QTreeWidget>
 #include <QUrl>
 
 namespace {
+
+QString &folder()
+{
+    static QString f;
+    return f;
+}
+
+std::function<bool(const QString &)> &opener()
+{
+    static std::function<bool(const QString &)> o;
+    return o;
+}
 
 // A progress dialog that appears only when the export takes a while.
 ExportProgress progressFor(QProgressDialog &dialog)
@@ -38,7 +50,9 @@ void finish(QWidget *parent, const ExcelExportResult &result, bool listExport)
         Messages::warn(parent, result.errorMessage, ExcelExport::errorTitle());
         return;
     }
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(result.filePath)))
+    const bool opened = opener() ? opener()(result.filePath)
+                                 : QDesktopServices::openUrl(QUrl::fromLocalFile(result.filePath));
+    if (!opened)
         Messages::warn(parent,
                        listExport ? ExcelExport::noProgramForListMessage(result.filePath)
                                   : ExcelExport::noProgramForQueryMessage(result.filePath),
@@ -49,18 +63,25 @@ void finish(QWidget *parent, const ExcelExportResult &result, bool listExport)
 
 namespace ExcelExportUi {
 
-void exportQuery(QWidget *parent, QSqlQuery &query, const QString &title, const QStringList &captions)
+ExcelExportResult exportQuery(QWidget *parent, QSqlQuery &query, const QString &title,
+                              const QStringList &captions)
 {
     QProgressDialog dialog(parent);
     ExcelExportOptions options;
+    options.folder = folder();
     options.title = title;
     options.captions = captions;
     options.progress = progressFor(dialog);
-    finish(parent, ExportQueryToExcel(query, options), false);
+    const ExcelExportResult result = ExportQueryToExcel(query, options);
+    dialog.reset();
+    finish(parent, result, false);
+    return result;
 }
 
 void exportGrid(QWidget *parent, const GridWidget &grid, const QString &title)
 {
+    if (!grid.isOpen())
+        return;
     try {
         QSqlQuery query = grid.exportQuery();
         exportQuery(parent, query, title, grid.exportCaptions());
@@ -76,9 +97,37 @@ void exportList(QWidget *parent, const QStringList &captions, const QList<QStrin
         return;
     QProgressDialog dialog(parent);
     ExcelExportOptions options;
+    options.folder = folder();
     options.title = title;
     options.progress = progressFor(dialog);
-    finish(parent, ExportListToExcel(captions, items, options), true);
+    const ExcelExportResult result = ExportListToExcel(captions, items, options);
+    dialog.reset();
+    finish(parent, result, true);
+}
+
+void exportTree(QWidget *parent, const QTreeWidget &tree, const QString &title)
+{
+    QStringList captions;
+    for (int c = 0; c < tree.columnCount(); ++c)
+        captions << tree.headerItem()->text(c);
+    QList<QStringList> items;
+    for (int i = 0; i < tree.topLevelItemCount(); ++i) {
+        QStringList texts;
+        for (int c = 0; c < tree.columnCount(); ++c)
+            texts << tree.topLevelItem(i)->text(c);
+        items << texts;
+    }
+    exportList(parent, captions, items, title);
+}
+
+void setFolder(const QString &f)
+{
+    folder() = f;
+}
+
+void setOpener(std::function<bool(const QString &)> o)
+{
+    opener() = std::move(o);
 }
 
 } // namespace ExcelExportUi

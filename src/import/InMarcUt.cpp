@@ -13,7 +13,6 @@
 #include "import/SheetImport.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGridLayout>
@@ -42,7 +41,7 @@ QString elapsedText(qint64 ms)
 } // namespace
 
 TInMarcFm::TInMarcFm(SharedConnection &db, const LoginSession &session, QWidget *parent)
-    : QDialog(parent), m_db(db), m_session(session)
+    : ImportDialog(parent), m_db(db), m_session(session)
 {
     setObjectName(QStringLiteral("InMarcFm"));
     setWindowTitle(QStringLiteral("马克marc数据导入"));
@@ -52,6 +51,7 @@ TInMarcFm::TInMarcFm(SharedConnection &db, const LoginSession &session, QWidget 
     Button5 = named(new QPushButton(QStringLiteral("生成Excel"), this), "Button5");
     Button6 = named(new QPushButton(QStringLiteral("LvToExcel"), this), "Button6");
     Button4 = named(new QPushButton(QStringLiteral("exit"), this), "Button4");
+    holdWhileRunning({Button1, Button2, Button3, Button5, Button6, Button4});
     Edit1 = named(new QLineEdit(this), "Edit1");
     Edit2 = named(new QLineEdit(this), "Edit2");
     Edit2->setReadOnly(true);
@@ -67,7 +67,7 @@ TInMarcFm::TInMarcFm(SharedConnection &db, const LoginSession &session, QWidget 
     ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Only the first column (名称) is edited in place.
     connect(ListView1, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem *item, int column) {
-        if (column == 0 && !m_running)
+        if (column == 0 && !isRunning())
             ListView1->editItem(item, 0);
     });
 
@@ -195,14 +195,7 @@ void TInMarcFm::Button3Click()
 
 void TInMarcFm::exportList()
 {
-    QList<QStringList> items;
-    for (int i = 0; i < ListView1->topLevelItemCount(); ++i) {
-        QStringList texts;
-        for (int c = 0; c < ListView1->columnCount(); ++c)
-            texts << ListView1->topLevelItem(i)->text(c);
-        items << texts;
-    }
-    ExcelExportUi::exportList(this, MarcRecord::valueNames(), items, windowTitle());
+    ExcelExportUi::exportTree(this, *ListView1, windowTitle());
 }
 
 void TInMarcFm::Button5Click()
@@ -216,32 +209,4 @@ void TInMarcFm::Button5Click()
 void TInMarcFm::Button6Click()
 {
     exportList();
-}
-
-void TInMarcFm::setRunning(bool running)
-{
-    // The buttons are held while the work runs, then given back as they were.
-    m_running = running;
-    for (QPushButton *b : {Button1, Button2, Button3, Button5, Button6, Button4}) {
-        if (running) {
-            b->setProperty("enabledBefore", b->isEnabled());
-            b->setEnabled(false);
-        } else {
-            b->setEnabled(b->property("enabledBefore").toBool());
-        }
-    }
-}
-
-void TInMarcFm::closeEvent(QCloseEvent *event)
-{
-    if (m_running)
-        event->ignore();
-    else
-        QDialog::closeEvent(event);
-}
-
-void TInMarcFm::reject()
-{
-    if (!m_running)
-        QDialog::reject();
 }

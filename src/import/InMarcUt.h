@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-#include <QDialog>
+#include "import/ImportDialogUi.h"
 
 class LoginSession;
 class QLabel;
@@ -13,15 +13,11 @@ class SharedConnection;
 
 // "马克marc数据导入": reads a file of CNMARC records into a list whose first column (名称)
 // the operator may edit, then inserts the list into 图书 numbered from Edit1 + 1.
-class TInMarcFm : public QDialog
+class TInMarcFm : public ImportDialog
 {
     Q_OBJECT
 public:
     TInMarcFm(SharedConnection &db, const LoginSession &session, QWidget *parent = nullptr);
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
-    void reject() override;
 
 private:
     void Button1Click(); // 打开marc文件
@@ -30,12 +26,10 @@ private:
     void Button5Click(); // 生成Excel
     void Button6Click(); // LvToExcel
     void exportList();
-    void setRunning(bool running);
 
     SharedConnection &m_db;
     const LoginSession &m_session;
     QString m_path;
-    bool m_running = false;
 
     QPushButton *Button1, *Button2, *Button3, *Button5, *Button6, *Button4;
     QLineEdit *Edit1, *Edit2;

@@ -11,7 +11,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -67,7 +66,7 @@ QStringList SheetImportDialog::standardHelp()
 
 SheetImportDialog::SheetImportDialog(SharedConnection &db, const LoginSession &session,
                                      const SheetImportWindow &window, QWidget *parent)
-    : QDialog(parent), m_db(db), m_session(session), m_window(window)
+    : ImportDialog(parent), m_db(db), m_session(session), m_window(window)
 {
     setWindowTitle(window.title);
     Button3 = named(new QPushButton(QStringLiteral("选择Excel"), this), "Button3");
@@ -76,6 +75,7 @@ SheetImportDialog::SheetImportDialog(SharedConnection &db, const LoginSession &s
     Button4 = named(new QPushButton(QStringLiteral("退出"), this), "Button4");
     Button7 = named(new QPushButton(QStringLiteral(" 生成Excel"), this), "Button7");
     Button8 = named(new QPushButton(QStringLiteral("确定"), this), "Button8");
+    holdWhileRunning({Button3, Button6, Button5, Button4, Button7, Button8});
     ListBox1 = named(new QListWidget(this), "ListBox1");
     ListBox2 = named(new QListWidget(this), "ListBox2");
     Memo1 = named(new QPlainTextEdit(this), "Memo1");
@@ -273,44 +273,5 @@ void SheetImportDialog::Button5Click()
 
 void SheetImportDialog::Button7Click()
 {
-    QStringList captions;
-    for (int c = 0; c < ListView1->columnCount(); ++c)
-        captions << ListView1->headerItem()->text(c);
-    QList<QStringList> items;
-    for (int i = 0; i < ListView1->topLevelItemCount(); ++i) {
-        QStringList texts;
-        for (int c = 0; c < ListView1->columnCount(); ++c)
-            texts << ListView1->topLevelItem(i)->text(c);
-        items << texts;
-    }
-    ExcelExportUi::exportList(this, captions, items, windowTitle() + QStringLiteral("失败的记录"));
-}
-
-void SheetImportDialog::setRunning(bool running)
-{
-    // The buttons are held while the import runs, then given back as they were.
-    m_running = running;
-    for (QPushButton *b : {Button3, Button6, Button5, Button4, Button7, Button8}) {
-        if (running) {
-            b->setProperty("enabledBefore", b->isEnabled());
-            b->setEnabled(false);
-        } else {
-            b->setEnabled(b->property("enabledBefore").toBool());
-        }
-    }
-}
-
-void SheetImportDialog::closeEvent(QCloseEvent *event)
-{
-    // An import runs to its end once started.
-    if (m_running)
-        event->ignore();
-    else
-        QDialog::closeEvent(event);
-}
-
-void SheetImportDialog::reject()
-{
-    if (!m_running)
-        QDialog::reject();
+    ExcelExportUi::exportTree(this, *ListView1, windowTitle() + QStringLiteral("失败的记录"));
 }

@@ -2,7 +2,7 @@
 #pragma once
 #include "import/ImportResult.h"
 
-#include <QDialog>
+#include "import/ImportDialogUi.h"
 
 class LoginSession;
 class QCheckBox;
@@ -30,7 +30,7 @@ struct SheetImportWindow {
 // The import frame the four windows share: "选择Excel" shows the sheet's header row beside
 // the layout's fields, "开始导入" asks the import password and runs the import, with the
 // progress bar moving and the window painting, then shows the failed rows and the summary.
-class SheetImportDialog : public QDialog
+class SheetImportDialog : public ImportDialog
 {
     Q_OBJECT
 public:
@@ -40,10 +40,6 @@ public:
     // The help texts every window starts from.
     static QStringList standardHelp();
 
-protected:
-    void closeEvent(QCloseEvent *event) override;
-    void reject() override; // Escape: ignored while an import runs
-
 private:
     void Button3Click(); // 选择Excel
     void Button6Click(); // 开始导入
@@ -51,13 +47,11 @@ private:
     void Button7Click(); //  生成Excel
     void Button8Click(); // 确定
     void showResult(const ImportResult &result);
-    void setRunning(bool running);
 
     SharedConnection &m_db;
     const LoginSession &m_session;
     SheetImportWindow m_window;
     QString m_path;
-    bool m_running = false;
 
     QPushButton *Button3, *Button6, *Button5, *Button4, *Button7, *Button8;
     QListWidget *ListBox1, *ListBox2;

@@ -2,6 +2,7 @@
 #include "readers/LendingRuleEditorDialog.h"
 #include "foundation/Messages.h"
 #include "foundation/SharedConnection.h"
+#include "foundation/ToolBarUi.h"
 #include "readers/AmountBoxUi.h"
 
 #include <QFormLayout>
@@ -24,12 +25,8 @@ LendingRuleEditorDialog::LendingRuleEditorDialog(SharedConnection &db, const Len
 {
     setWindowTitle(caption);
     auto *bar = new QToolBar(this);
-    auto tool = [this, bar](QToolButton *&button, const char *name, const char *text) {
-        button = new QToolButton(bar);
-        button->setObjectName(QString::fromLatin1(name));
-        button->setText(QString::fromUtf8(text));
-        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-        bar->addWidget(button);
+    auto tool = [bar](QToolButton *&button, const char *name, const char *text) {
+        button = ToolBars::addButton(bar, name, QString::fromUtf8(text));
     };
     tool(ToolButton1, "ToolButton1", "添加");
     tool(ToolButton2, "ToolButton2", "修改");

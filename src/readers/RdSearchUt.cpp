@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "readers/RdSearchUt.h"
 #include "foundation/DayClock.h"
+#include "foundation/ExcelExportUi.h"
 #include "foundation/GridWidget.h"
 #include "foundation/LoginSession.h"
 #include "foundation/Messages.h"
 #include "foundation/ReportPreviewDialog.h"
 #include "foundation/SharedConnection.h"
+#include "foundation/ToolBarUi.h"
 #include "readers/ChangeRdStateUt.h"
-#include "readers/ExportRunnerUi.h"
 #include "readers/LibraryCards.h"
 #include "readers/RdAddUt.h"
 #include "readers/RdChongZhiUt.h"
@@ -35,12 +36,8 @@ TRdSearchFm::TRdSearchFm(SharedConnection &db, LoginSession &session, QWidget *p
     setObjectName(QStringLiteral("RdSearchFm"));
     setWindowTitle(QStringLiteral("读者管理"));
     auto *bar = new QToolBar(this);
-    auto tool = [this, bar](QToolButton *&button, const char *name, const char *text) {
-        button = new QToolButton(bar);
-        button->setObjectName(QString::fromLatin1(name));
-        button->setText(QString::fromUtf8(text));
-        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-        bar->addWidget(button);
+    auto tool = [bar](QToolButton *&button, const char *name, const char *text) {
+        button = ToolBars::addButton(bar, name, QString::fromUtf8(text));
     };
     tool(ToolButton8, "ToolButton8", "查询");
     tool(ToolButton1, "ToolButton1", "添加");
@@ -287,7 +284,7 @@ void TRdSearchFm::ToolButton10Click()
         return;
     try {
         QSqlQuery q = dxDBGrid1->exportQuery();
-        ExportRunner::exportQuery(this, q, QStringLiteral("读者"), dxDBGrid1->exportCaptions());
+        ExcelExportUi::exportQuery(this, q, QStringLiteral("读者"), dxDBGrid1->exportCaptions());
     } catch (const DatabaseError &e) {
         Messages::warn(this, e.message());
     }

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "readers/ShouRuCountUt.h"
 #include "foundation/DayClock.h"
+#include "foundation/ExcelExportUi.h"
 #include "foundation/GridWidget.h"
 #include "foundation/Messages.h"
 #include "foundation/ReportPreviewDialog.h"
 #include "foundation/SharedConnection.h"
-#include "readers/ExportRunnerUi.h"
 #include "readers/IncomeJournal.h"
 #include "readers/IncomeReport.h"
 
@@ -105,7 +105,7 @@ void TShouRuCountFm::Button3Click()
         return;
     try {
         QSqlQuery q = dxDBGrid1->exportQuery();
-        ExportRunner::exportQuery(this, q, QStringLiteral("资金统计"), dxDBGrid1->exportCaptions());
+        ExcelExportUi::exportQuery(this, q, QStringLiteral("资金统计"), dxDBGrid1->exportCaptions());
     } catch (const DatabaseError &e) {
         Messages::warn(this, e.message());
     }

@@ -7,6 +7,7 @@
 #include "foundation/Messages.h"
 #include "foundation/ReportPreviewDialog.h"
 #include "foundation/SharedConnection.h"
+#include "foundation/ToolBarUi.h"
 #include "session/OperatorLog.h"
 
 #include <QToolBar>
@@ -20,14 +21,7 @@ TAdminLogFm::TAdminLogFm(const SharedConnection &db, QWidget *parent)
     setWindowTitle(QStringLiteral("管理员日志"));
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
     ToolBar1->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    auto tool = [this](const char *name, const QString &text) {
-        auto *button = new QToolButton(ToolBar1);
-        button->setObjectName(QString::fromLatin1(name));
-        button->setText(text);
-        button->setMinimumSize(64, 32);
-        ToolBar1->addWidget(button);
-        return button;
-    };
+    auto tool = [this](const char *name, const QString &text) { return ToolBars::addButton(ToolBar1, name, text); };
     ToolButton1 = tool("ToolButton1", QStringLiteral("删除当前"));
     ToolButton2 = tool("ToolButton2", QStringLiteral("全部删除"));
     ToolButton3 = tool("ToolButton3", QStringLiteral("导出Excel"));

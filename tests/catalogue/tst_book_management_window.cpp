@@ -10,6 +10,7 @@
 #include "catalogue/BkSearchAdUt.h"
 #include "catalogue/BkSearchUt.h"
 #include "catalogue/BkTuiJianUt.h"
+#include "foundation/ExcelExportUi.h"
 #include "foundation/DayClock.h"
 #include "foundation/GridWidget.h"
 #include "foundation/PromptDialog.h"
@@ -434,14 +435,14 @@ private slots:
         storeShelf(t.db());
         MessageRecorder messages;
         QStringList opened;
-        CatalogueOutput::setOpenHandler([&](const QString &file) {
+        ExcelExportUi::setOpener([&](const QString &file) {
             opened << file;
             return true;
         });
         LoginSession s = session(t.db());
         TBkSearchFm w(t.db(), s);
         click(&w, "ToolButton10");
-        CatalogueOutput::setOpenHandler({});
+        ExcelExportUi::setOpener({});
         QCOMPARE(opened.size(), 1);
         QVERIFY(QFileInfo(opened.first()).size() > 0);
         QFile::remove(opened.first());

@@ -7,6 +7,7 @@
 #include "WindowHelpers.h"
 #include "catalogue/AdminLuRuStatUt.h"
 #include "catalogue/BkRegUt.h"
+#include "foundation/ExcelExportUi.h"
 #include "foundation/GridWidget.h"
 
 #include <QDateEdit>
@@ -152,7 +153,7 @@ private slots:
         MessageRecorder messages;
         PrintCatcher prints;
         QStringList opened;
-        CatalogueOutput::setOpenHandler([&](const QString &file) {
+        ExcelExportUi::setOpener([&](const QString &file) {
             opened << file;
             return false; // no program: the window says where the file is
         });
@@ -169,7 +170,7 @@ private slots:
         child<QPushButton>(&list, QStringLiteral("Button1"))->click();
         child<QToolButton>(&list, QStringLiteral("ToolButton1"))->click();
         child<QToolButton>(&list, QStringLiteral("ToolButton2"))->click();
-        CatalogueOutput::setOpenHandler({});
+        ExcelExportUi::setOpener({});
         QCOMPARE(prints.files().size(), 2);
         const QString operators = pdfText(prints.files()[0], prints.pages()[0]);
         QVERIFY2(operators.contains(QStringLiteral("登记人")) && operators.contains(QStringLiteral("记录数"))

@@ -4,11 +4,11 @@
 #include "TestDatabase.h"
 #include "WindowTestHelpers.h"
 #include "foundation/DayClock.h"
+#include "foundation/ExcelExportUi.h"
 #include "foundation/GridWidget.h"
 #include "foundation/LoginSession.h"
 #include "foundation/Money.h"
 #include "foundation/ReportPreviewDialog.h"
-#include "readers/ExportRunnerUi.h"
 #include "readers/IncomeJournal.h"
 #include "readers/RdChongZhiUt.h"
 #include "readers/ShouFeiUt.h"
@@ -216,14 +216,14 @@ private slots:
         QVERIFY(QFile::exists(pdf));
 
         QString opened;
-        ExportRunner::setFolder(out.path());
-        ExportRunner::setOpener([&opened](const QString &f) {
+        ExcelExportUi::setFolder(out.path());
+        ExcelExportUi::setOpener([&opened](const QString &f) {
             opened = f;
             return false; // no program: the operator is told where the file is
         });
         child<QPushButton>(&w, "Button3")->click();
-        ExportRunner::setFolder(QString());
-        ExportRunner::setOpener({});
+        ExcelExportUi::setFolder(QString());
+        ExcelExportUi::setOpener({});
         QVERIFY(QFile::exists(opened));
         QCOMPARE(messages.texts.size(), 1);
         QVERIFY(messages.last().contains(opened));

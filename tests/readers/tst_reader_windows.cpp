@@ -6,13 +6,13 @@
 #include "TestDatabase.h"
 #include "WindowTestHelpers.h"
 #include "foundation/DayClock.h"
+#include "foundation/ExcelExportUi.h"
 #include "foundation/GridWidget.h"
 #include "foundation/LoginSession.h"
 #include "foundation/Money.h"
 #include "foundation/ReportPreviewDialog.h"
 #include "foundation/SqlValues.h"
 #include "readers/ChangeRdStateUt.h"
-#include "readers/ExportRunnerUi.h"
 #include "readers/PhotoPickerUi.h"
 #include "readers/RdAddUt.h"
 #include "readers/RdChongZhiUt.h"
@@ -350,8 +350,8 @@ private slots:
         addReader(db, QStringLiteral("R2"), QStringLiteral("李四"));
         QTemporaryDir out;
         QString opened;
-        ExportRunner::setFolder(out.path());
-        ExportRunner::setOpener([&opened](const QString &f) {
+        ExcelExportUi::setFolder(out.path());
+        ExcelExportUi::setOpener([&opened](const QString &f) {
             opened = f;
             return true;
         });
@@ -360,8 +360,8 @@ private slots:
         child<QLineEdit>(&w, "Edit1")->setText(QStringLiteral("张"));
         child<QPushButton>(&w, "Button1")->click();
         child<QToolButton>(&w, "ToolButton10")->click();
-        ExportRunner::setFolder(QString());
-        ExportRunner::setOpener({});
+        ExcelExportUi::setFolder(QString());
+        ExcelExportUi::setOpener({});
         QVERIFY(messages.texts.isEmpty());
         QVERIFY(QFile::exists(opened));
 
