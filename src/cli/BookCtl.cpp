@@ -42,8 +42,8 @@ int main(int argc, char *argv[])
         } else if (option == QLatin1String("--connect")) {
             connection = value;
         } else if (option == QLatin1String("--today")) {
-            const QDate today = QDate::fromString(value, QStringLiteral("yyyy-MM-dd"));
-            if (!today.isValid())
+            QDate today;
+            if (!readDay(value, &today))
                 return usageAll();
             DayClock::setToday(today);
         } else {

@@ -12,7 +12,6 @@
 #include "foundation/LoginSession.h"
 #include "foundation/Money.h"
 #include "foundation/SharedConnection.h"
-#include "session/SignIn.h"
 
 #include <QDate>
 
@@ -27,13 +26,13 @@ const QString kAddPeriodical = QStringLiteral("add-periodical --operator NAME --
 const QString kPeriodicals = QStringLiteral("periodicals --field F --value V [--exact]");
 const QString kPerOperator = QStringLiteral("per-operator --from yyyy-mm-dd --to yyyy-mm-dd");
 
-// The operator a command acts for, with the rights the windows would apply; empty
-// message when found.
-QString loadOperator(const SharedConnection &db, const QString &name, LoginSession &session)
+// Acts for the operator a registration names, who needs the right to add data; empty
+// message when found and allowed.
+QString loadOperator(const CliContext &ctx, const QString &name)
 {
     if (name.isEmpty())
         return QStringLiteral("请用 --operator 指定管理员.");
-    return SignIn::actAs(db, session, name);
+    return ctx.actAs(name, &Rights::qxadddata);
 }
 
 // --set COLUMN=VALUE pairs; false when one lacks its "=".
@@ -46,12 +45,6 @@ bool splitSets(const QStringList &sets, QList<QPair<QString, QString>> *out)
         out->append({s.left(eq).trimmed(), s.mid(eq + 1)});
     }
     return true;
-}
-
-bool parseDate(const QString &text, QDate *date)
-{
-    *date = QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
-    return date->isValid();
 }
 
 QList<JsonObject> rowsJson(const RowSet &rows)
@@ -71,10 +64,7 @@ int printRows(CliContext &ctx, const QString &table, const SearchBuild &build)
     if (!build.ok)
         return ctx.refuse(build.message.isEmpty() ? QStringLiteral("请填写好查询条件!") : build.message);
     try {
-        const RowSet rows = RowSet::fetch(*ctx.db, table, build.statement);
-        JsonObject o;
-        o.add(QStringLiteral("ok"), true).add(QStringLiteral("rows"), rowsJson(rows));
-        return ctx.done(o);
+        return ctx.doneRows(rowsJson(RowSet::fetch(*ctx.db, table, build.statement)));
     } catch (const DatabaseError &e) {
         return ctx.refuse(e.message());
     }
@@ -87,20 +77,17 @@ int addBook(CliContext &ctx)
     if (!splitSets(ctx.takeAll(QStringLiteral("--set")), &sets))
         return ctx.usage(kAddBook);
     const bool callNumber = ctx.takeFlag(QStringLiteral("--call-number"));
-    const bool several = ctx.args.contains(QStringLiteral("--copies"));
-    const QString copiesText = ctx.takeOption(QStringLiteral("--copies"));
-    const bool hasSep = ctx.args.contains(QStringLiteral("--sep"));
-    const QString sep = ctx.takeOption(QStringLiteral("--sep"));
+    QString copiesText, sep;
+    const bool several = ctx.takeOption(QStringLiteral("--copies"), &copiesText);
+    const bool hasSep = ctx.takeOption(QStringLiteral("--sep"), &sep);
     if (!ctx.args.isEmpty() || (hasSep && !several))
         return ctx.usage(kAddBook);
 
-    LoginSession &session = LoginSession::current();
+    const LoginSession &session = LoginSession::current();
     try {
-        const QString who = loadOperator(*ctx.db, operatorName, session);
+        const QString who = loadOperator(ctx, operatorName);
         if (!who.isEmpty())
             return ctx.refuse(who);
-        if (!session.rights.qxadddata)
-            return ctx.refuse(QStringLiteral("没有权限!"));
 
         BookEntry entry = BookEntry::defaults();
         for (const auto &[name, value] : sets) {
@@ -172,9 +159,8 @@ int books(CliContext &ctx)
 {
     const QStringList wheres = ctx.takeAll(QStringLiteral("--where"));
     if (!wheres.isEmpty()) {
-        const bool hasOrder = ctx.args.contains(QStringLiteral("--order"));
-        QString order = ctx.takeOption(QStringLiteral("--order"));
-        if (!hasOrder)
+        QString order;
+        if (!ctx.takeOption(QStringLiteral("--order"), &order))
             order = QStringLiteral("编号");
         const bool desc = ctx.takeFlag(QStringLiteral("--desc"));
         if (!ctx.args.isEmpty() || wheres.size() > 2)
@@ -200,7 +186,7 @@ int books(CliContext &ctx)
     if (!ctx.args.isEmpty() || hasFrom != hasTo)
         return ctx.usage(kBooks);
     q.dateRange = hasFrom;
-    if (q.dateRange && (!parseDate(from, &q.from) || !parseDate(to, &q.to)))
+    if (q.dateRange && (!readDay(from, &q.from) || !readDay(to, &q.to)))
         return ctx.usage(kBooks);
     return printRows(ctx, QStringLiteral("图书"), CatalogueSearch::books(q));
 }
@@ -211,18 +197,16 @@ int addPeriodical(CliContext &ctx)
     QList<QPair<QString, QString>> sets;
     if (!splitSets(ctx.takeAll(QStringLiteral("--set")), &sets) || !ctx.args.isEmpty())
         return ctx.usage(kAddPeriodical);
-    LoginSession &session = LoginSession::current();
+    const LoginSession &session = LoginSession::current();
     try {
-        const QString who = loadOperator(*ctx.db, operatorName, session);
+        const QString who = loadOperator(ctx, operatorName);
         if (!who.isEmpty())
             return ctx.refuse(who);
-        if (!session.rights.qxadddata)
-            return ctx.refuse(QStringLiteral("没有权限!"));
         PeriodicalEntry entry = PeriodicalRegistration::defaults();
         entry.published = QDate(2008, 3, 26); // where the window's date picker starts
         for (const auto &[name, value] : sets) {
             if (name.compare(QStringLiteral("出版时间"), Qt::CaseInsensitive) == 0) {
-                if (!parseDate(value.trimmed(), &entry.published))
+                if (!readDay(value.trimmed(), &entry.published))
                     return ctx.refuse(QStringLiteral("出版时间不是日期(yyyy-mm-dd): ") + value);
                 continue;
             }
@@ -260,7 +244,7 @@ int periodicals(CliContext &ctx)
 int perOperator(CliContext &ctx)
 {
     QDate from, to;
-    if (!parseDate(ctx.takeOption(QStringLiteral("--from")), &from) || !parseDate(ctx.takeOption(QStringLiteral("--to")), &to)
+    if (!readDay(ctx.takeOption(QStringLiteral("--from")), &from) || !readDay(ctx.takeOption(QStringLiteral("--to")), &to)
         || !ctx.args.isEmpty())
         return ctx.usage(kPerOperator);
     try {
@@ -274,9 +258,7 @@ int perOperator(CliContext &ctx)
                 .add(QStringLiteral("总价格"), Money::fromVariant(rows.value(r, QStringLiteral("总价格"))).toString());
             list << o;
         }
-        JsonObject o;
-        o.add(QStringLiteral("ok"), true).add(QStringLiteral("rows"), list);
-        return ctx.done(o);
+        return ctx.doneRows(list);
     } catch (const DatabaseError &e) {
         return ctx.refuse(e.message());
     }

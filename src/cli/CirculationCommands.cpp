@@ -9,10 +9,7 @@
 #include "cli/Cli.h"
 #include "foundation/DayClock.h"
 #include "foundation/LoginSession.h"
-#include "foundation/Schema.h"
 #include "foundation/SharedConnection.h"
-#include "foundation/SqlValues.h"
-#include "session/SignIn.h"
 
 #include <QSqlQuery>
 
@@ -24,46 +21,11 @@ const QString kReturn = QStringLiteral(
     "[--compensation AMOUNT] [--remark TEXT] [--days N] [--rent AMOUNT]");
 const QString kRenew = QStringLiteral("renew --reader R --item 编号 --due yyyy-mm-dd");
 
-// Loads the library switches and the named operator's rights into the session, as a
-// sign-in would (without the password). Returns a refusal, or empty.
-QString actAs(const SharedConnection &db, LoginSession &session, const QString &name)
-{
-    SignIn::loadSwitches(db, session);
-    QSqlQuery q = db.exec(QStringLiteral("select * from 管理员 where AdminName=?"), {name});
-    if (!q.next())
-        return QStringLiteral("没有这个管理员: ") + name;
-    const QStringList &rights = Rights::names();
-    for (int i = 0; i < rights.size(); ++i)
-        session.rights.setValue(i, SqlValues::toBool(q.value(rights[i])));
-    session.OperatorName = name.trimmed();
-    if (session.OperatorName == QStringLiteral("超级管理员"))
-        for (int i = 0; i < rights.size() - 1; ++i) // all but qxModifyStock, as at sign-in
-            session.rights.setValue(i, true);
-    session.signedIn = true;
-    return {};
-}
-
-// The value of an option that may be given empty; false when it is absent.
-bool option(CliContext &ctx, const QString &name, QString *value)
-{
-    if (!ctx.args.contains(name))
-        return false;
-    *value = ctx.takeOption(name);
-    return true;
-}
-
 // Every row of a statement, each column keyed as the schema spells it.
 QList<JsonObject> rows(const SharedConnection &db, const QString &table, const BoundQuery &query)
 {
-    QList<JsonObject> out;
     QSqlQuery q = db.exec(query.sql, query.values);
-    while (q.next()) {
-        JsonObject row;
-        for (const Schema::Column &c : Schema::findTable(table)->columns)
-            row.add(c.name, jsonValue(table, c.name, q.value(c.name)));
-        out << row;
-    }
-    return out;
+    return schemaRows(table, q);
 }
 
 int lend(CliContext &ctx)
@@ -81,11 +43,9 @@ int lend(CliContext &ctx)
     QStringList messages;
     LendingDesk::LendResult result;
     try {
-        const QString who = actAs(*ctx.db, session, operatorName);
+        const QString who = ctx.actAs(operatorName, &Rights::qxborrow);
         if (!who.isEmpty())
             return ctx.refuse(who);
-        if (!session.rights.qxborrow)
-            return ctx.refuse(QStringLiteral("没有权限!"));
         LendingDesk desk(*ctx.db, session);
         const QString refused = desk.lookUpReader(readerNo);
         if (!refused.isEmpty())
@@ -130,7 +90,7 @@ int lend(CliContext &ctx)
         o.add(QStringLiteral("id"), l.id)
             .add(QStringLiteral("编号"), l.编号)
             .add(QStringLiteral("类别"), l.类别)
-            .add(QStringLiteral("应还日期"), l.应还日期.toString(QStringLiteral("yyyy-MM-dd")))
+            .add(QStringLiteral("应还日期"), dayText(l.应还日期))
             .add(QStringLiteral("租金"), l.租金.toString());
         loans << o;
     }
@@ -143,15 +103,15 @@ int returnLoan(CliContext &ctx)
 {
     const QString operatorName = ctx.takeOption(QStringLiteral("--operator"));
     QString item, barcode, readerNo, card, condition, compensation, remark, days, rent;
-    option(ctx, QStringLiteral("--item"), &item);
-    option(ctx, QStringLiteral("--barcode"), &barcode);
-    option(ctx, QStringLiteral("--reader"), &readerNo);
-    const bool byCard = option(ctx, QStringLiteral("--card"), &card);
-    const bool hasCondition = option(ctx, QStringLiteral("--condition"), &condition);
-    const bool hasCompensation = option(ctx, QStringLiteral("--compensation"), &compensation);
-    const bool hasRemark = option(ctx, QStringLiteral("--remark"), &remark);
-    const bool hasDays = option(ctx, QStringLiteral("--days"), &days);
-    const bool hasRent = option(ctx, QStringLiteral("--rent"), &rent);
+    ctx.takeOption(QStringLiteral("--item"), &item);
+    ctx.takeOption(QStringLiteral("--barcode"), &barcode);
+    ctx.takeOption(QStringLiteral("--reader"), &readerNo);
+    const bool byCard = ctx.takeOption(QStringLiteral("--card"), &card);
+    const bool hasCondition = ctx.takeOption(QStringLiteral("--condition"), &condition);
+    const bool hasCompensation = ctx.takeOption(QStringLiteral("--compensation"), &compensation);
+    const bool hasRemark = ctx.takeOption(QStringLiteral("--remark"), &remark);
+    const bool hasDays = ctx.takeOption(QStringLiteral("--days"), &days);
+    const bool hasRent = ctx.takeOption(QStringLiteral("--rent"), &rent);
     if (operatorName.isEmpty() || !ctx.args.isEmpty())
         return ctx.usage(kReturn);
     if (hasCondition && !QStringList{QStringLiteral("完好"), QStringLiteral("破损"), QStringLiteral("丢失")}.contains(condition))
@@ -159,11 +119,9 @@ int returnLoan(CliContext &ctx)
 
     LoginSession &session = LoginSession::current();
     try {
-        const QString who = actAs(*ctx.db, session, operatorName);
+        const QString who = ctx.actAs(operatorName, &Rights::qxreturn);
         if (!who.isEmpty())
             return ctx.refuse(who);
-        if (!session.rights.qxreturn)
-            return ctx.refuse(QStringLiteral("没有权限!"));
         ReturnDesk desk(*ctx.db, session);
         if (byCard && !card.isEmpty() && !desk.readerOfCard(card, &readerNo))
             return ctx.refuse(QStringLiteral("找不到该卡号的资料!"));
@@ -214,8 +172,9 @@ int renew(CliContext &ctx)
 {
     const QString readerNo = ctx.takeOption(QStringLiteral("--reader"));
     const QString item = ctx.takeOption(QStringLiteral("--item"));
-    const QDate due = QDate::fromString(ctx.takeOption(QStringLiteral("--due")), QStringLiteral("yyyy-MM-dd"));
-    if (readerNo.isNull() || item.isNull() || !due.isValid() || !ctx.args.isEmpty())
+    QDate due;
+    const bool dueRead = readDay(ctx.takeOption(QStringLiteral("--due")), &due);
+    if (readerNo.isNull() || item.isNull() || !dueRead || !ctx.args.isEmpty())
         return ctx.usage(kRenew);
     try {
         const RenewalDesk::Found found = RenewalDesk::find(*ctx.db, readerNo, item);
@@ -227,7 +186,7 @@ int renew(CliContext &ctx)
         JsonObject o;
         o.add(QStringLiteral("ok"), true)
             .add(QStringLiteral("id"), found.loan.id)
-            .add(QStringLiteral("应还日期"), due.toString(QStringLiteral("yyyy-MM-dd")))
+            .add(QStringLiteral("应还日期"), dayText(due))
             .add(QStringLiteral("message"), message);
         return ctx.done(o);
     } catch (const DatabaseError &e) {
@@ -240,10 +199,7 @@ int reservations(CliContext &ctx)
     if (!ctx.args.isEmpty())
         return ctx.usage(QStringLiteral("reservations"));
     try {
-        JsonObject o;
-        o.add(QStringLiteral("ok"), true)
-            .add(QStringLiteral("rows"), rows(*ctx.db, QStringLiteral("图书"), {Reservations::listQuery(), {}}));
-        return ctx.done(o);
+        return ctx.doneRows(rows(*ctx.db, QStringLiteral("图书"), {Reservations::listQuery(), {}}));
     } catch (const DatabaseError &e) {
         return ctx.refuse(e.message());
     }
@@ -268,10 +224,7 @@ int overdue(CliContext &ctx)
     if (!ctx.args.isEmpty())
         return ctx.usage(QStringLiteral("overdue"));
     try {
-        const QList<JsonObject> list = rows(*ctx.db, QStringLiteral("借出记录"), OpenLoans::overdue(DayClock::today()));
-        JsonObject o;
-        o.add(QStringLiteral("ok"), true).add(QStringLiteral("rows"), list);
-        return ctx.done(o);
+        return ctx.doneRows(rows(*ctx.db, QStringLiteral("借出记录"), OpenLoans::overdue(DayClock::today())));
     } catch (const DatabaseError &e) {
         return ctx.refuse(e.message());
     }

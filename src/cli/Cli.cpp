@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "cli/Cli.h"
+#include "session/SignIn.h"
 
 #include <cstdio>
 
@@ -26,6 +27,13 @@ int CliContext::refuse(const QString &message, const QStringList &messages) cons
     return 1;
 }
 
+int CliContext::doneRows(const QList<JsonObject> &rows) const
+{
+    JsonObject o;
+    o.add(QStringLiteral("ok"), true).add(QStringLiteral("rows"), rows);
+    return done(o);
+}
+
 int CliContext::usage(const QString &text) const
 {
     std::fprintf(stderr, "用法: bookctl %s\n", text.toUtf8().constData());
@@ -42,6 +50,14 @@ QString CliContext::takeOption(const QString &name)
     return value;
 }
 
+bool CliContext::takeOption(const QString &name, QString *value)
+{
+    if (!args.contains(name))
+        return false;
+    *value = takeOption(name);
+    return true;
+}
+
 bool CliContext::takeFlag(const QString &name)
 {
     return args.removeAll(name) > 0;
@@ -55,6 +71,40 @@ QStringList CliContext::takeAll(const QString &name)
         args.remove(i, 2);
     }
     return values;
+}
+
+bool CliContext::takeDays(const QString &fromName, const QString &toName, bool *given, QDate *from, QDate *to)
+{
+    const QString a = takeOption(fromName);
+    const QString b = takeOption(toName);
+    *given = !a.isEmpty() || !b.isEmpty();
+    if (!*given)
+        return true;
+    return readDay(a, from) && readDay(b, to);
+}
+
+QString CliContext::actAs(const QString &name, bool Rights::*right) const
+{
+    LoginSession &session = LoginSession::current();
+    const QString refusal = SignIn::actAs(*db, session, name);
+    if (!refusal.isEmpty())
+        return refusal;
+    if (right && !(session.rights.*right))
+        return QStringLiteral("没有权限!");
+    return {};
+}
+
+static const QString kDayFormat = QStringLiteral("yyyy-MM-dd");
+
+bool readDay(const QString &text, QDate *day)
+{
+    *day = QDate::fromString(text, kDayFormat);
+    return day->isValid();
+}
+
+QString dayText(const QDate &day)
+{
+    return day.toString(kDayFormat);
 }
 
 static QList<CliCommand> &registry()

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 #include "cli/Json.h"
+#include "foundation/LoginSession.h"
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -21,12 +23,28 @@ struct CliContext {
     int refuse(const QString &message, const QStringList &messages = {}) const;
     // Prints the usage text to standard error; returns 2.
     int usage(const QString &text) const;
+    // Prints {"ok":true,"rows":[…]}; returns 0.
+    int doneRows(const QList<JsonObject> &rows) const;
     // The value after --name in args (removing both), or empty.
     QString takeOption(const QString &name);
+    // The same for an option that may be given empty: false when --name is absent.
+    bool takeOption(const QString &name, QString *value);
     bool takeFlag(const QString &name);
     // All values of a repeated option (--set A=1 --set B=2).
     QStringList takeAll(const QString &name);
+    // A pair of day options (--from/--to): both or neither. False when one is given and
+    // the two are not both yyyy-mm-dd days; *given tells whether either was.
+    bool takeDays(const QString &fromName, const QString &toName, bool *given, QDate *from, QDate *to);
+
+    // Acts for the named operator in LoginSession::current() as SignIn::actAs does and,
+    // when a right is named, checks that the operator has it. Returns the refusal
+    // ("没有权限!" for a missing right), or empty text. Throws DatabaseError.
+    QString actAs(const QString &name, bool Rights::*right = nullptr) const;
 };
+
+// Days as the commands read and print them: yyyy-mm-dd.
+bool readDay(const QString &text, QDate *day);
+QString dayText(const QDate &day);
 
 enum class NeedsDatabase { No, Yes, Creates };
 

@@ -12,6 +12,8 @@
 
 namespace {
 
+const QString kSignin = QStringLiteral("signin NAME PASSWORD");
+
 int init(CliContext &ctx)
 {
     const ConnectionSettings settings = ConnectionSettings::parse(ctx.connectionString);
@@ -50,7 +52,7 @@ int schema(CliContext &ctx)
 int signin(CliContext &ctx)
 {
     if (ctx.args.size() != 2)
-        return ctx.usage(QStringLiteral("signin NAME PASSWORD"));
+        return ctx.usage(kSignin);
     LoginSession &session = LoginSession::current();
     try {
         const SignIn::Result r = SignIn::signIn(*ctx.db, session, ctx.args[0], ctx.args[1]);
@@ -70,31 +72,17 @@ int signin(CliContext &ctx)
     return ctx.done(o);
 }
 
-int pinyin(CliContext &ctx)
+// A command that takes one TEXT and prints {"ok":true,key:convert(TEXT)}.
+CliCommand textCommand(const QString &name, const QString &key, QString (*convert)(const QString &))
 {
-    if (ctx.args.size() != 1)
-        return ctx.usage(QStringLiteral("pinyin TEXT"));
-    JsonObject o;
-    o.add(QStringLiteral("ok"), true).add(QStringLiteral("py"), PinyinOf(ctx.args[0]));
-    return ctx.done(o);
-}
-
-int isbn13to10(CliContext &ctx)
-{
-    if (ctx.args.size() != 1)
-        return ctx.usage(QStringLiteral("isbn13to10 TEXT"));
-    JsonObject o;
-    o.add(QStringLiteral("ok"), true).add(QStringLiteral("isbn10"), Isbn13To10(ctx.args[0]));
-    return ctx.done(o);
-}
-
-int isbn10to13(CliContext &ctx)
-{
-    if (ctx.args.size() != 1)
-        return ctx.usage(QStringLiteral("isbn10to13 TEXT"));
-    JsonObject o;
-    o.add(QStringLiteral("ok"), true).add(QStringLiteral("isbn13"), Isbn10To13(ctx.args[0]));
-    return ctx.done(o);
+    const QString usage = name + QStringLiteral(" TEXT");
+    return {name, usage, NeedsDatabase::No, [=](CliContext &ctx) {
+                if (ctx.args.size() != 1)
+                    return ctx.usage(usage);
+                JsonObject o;
+                o.add(QStringLiteral("ok"), true).add(key, convert(ctx.args[0]));
+                return ctx.done(o);
+            }};
 }
 
 } // namespace
@@ -102,8 +90,8 @@ int isbn10to13(CliContext &ctx)
 static const CliRegistration registration(QList<CliCommand>{
         {QStringLiteral("init"), QStringLiteral("init"), NeedsDatabase::Creates, init},
         {QStringLiteral("schema"), QStringLiteral("schema"), NeedsDatabase::No, schema},
-        {QStringLiteral("signin"), QStringLiteral("signin NAME PASSWORD"), NeedsDatabase::Yes, signin},
-        {QStringLiteral("pinyin"), QStringLiteral("pinyin TEXT"), NeedsDatabase::No, pinyin},
-        {QStringLiteral("isbn13to10"), QStringLiteral("isbn13to10 TEXT"), NeedsDatabase::No, isbn13to10},
-        {QStringLiteral("isbn10to13"), QStringLiteral("isbn10to13 TEXT"), NeedsDatabase::No, isbn10to13},
+        {QStringLiteral("signin"), kSignin, NeedsDatabase::Yes, signin},
+        textCommand(QStringLiteral("pinyin"), QStringLiteral("py"), PinyinOf),
+        textCommand(QStringLiteral("isbn13to10"), QStringLiteral("isbn10"), Isbn13To10),
+        textCommand(QStringLiteral("isbn10to13"), QStringLiteral("isbn13"), Isbn10To13),
 });

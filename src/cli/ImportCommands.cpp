@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 // marc and import: the MARC reader and the five imports behind the 数据导入 windows.
 #include "cli/Cli.h"
-#include "session/SignIn.h"
 #include "foundation/LoginSession.h"
 #include "foundation/SharedConnection.h"
 #include "foundation/SqlValues.h"
@@ -21,8 +20,6 @@ const QString kImportUsage = QStringLiteral(
     "import books|readers|periodicals|loans FILE --operator NAME --password PWD [--numbering clock|start:N]"
     " | import marc FILE --operator NAME --password PWD --start N"
     "  (exit 1 when a row failed)");
-
-using SignIn::actAs;
 
 // One line per record: its thirteen values, or why it could not be read; then the count.
 int marc(CliContext &ctx)
@@ -139,7 +136,7 @@ int import(CliContext &ctx)
 
     LoginSession &session = LoginSession::current();
     try {
-        const QString refusal = actAs(*ctx.db, session, operatorName);
+        const QString refusal = ctx.actAs(operatorName);
         if (!refusal.isEmpty())
             return ctx.refuse(refusal);
         // The main window opens these three imports for administrators only.

@@ -6,6 +6,7 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QSqlQuery>
 
 static QString serialise(const QJsonValue &value)
 {
@@ -77,4 +78,20 @@ QJsonValue jsonValue(const QString &table, const QString &column, const QVariant
         break;
     }
     return value.toString();
+}
+
+JsonObject schemaRow(const QString &table, const QSqlQuery &q)
+{
+    JsonObject row;
+    for (const Schema::Column &c : Schema::findTable(table)->columns)
+        row.add(c.name, jsonValue(table, c.name, q.value(c.name)));
+    return row;
+}
+
+QList<JsonObject> schemaRows(const QString &table, QSqlQuery &q)
+{
+    QList<JsonObject> rows;
+    while (q.next())
+        rows << schemaRow(table, q);
+    return rows;
 }

@@ -7,6 +7,7 @@
 #include <QVariant>
 
 class Money;
+class QSqlQuery;
 
 // A JSON object that keeps its keys in insertion order, printed on one line.
 class JsonObject
@@ -26,3 +27,9 @@ private:
 // numbers, dates "yyyy-MM-dd", date-times "yyyy-MM-dd hh:mm:ss", yes/no as booleans,
 // Null as null. The column's schema type decides.
 QJsonValue jsonValue(const QString &table, const QString &column, const QVariant &value);
+
+// The query's current row as an object: every column of the schema's table, keyed as
+// the schema spells it.
+JsonObject schemaRow(const QString &table, const QSqlQuery &q);
+// The rows the query has left, each as schemaRow makes it.
+QList<JsonObject> schemaRows(const QString &table, QSqlQuery &q);

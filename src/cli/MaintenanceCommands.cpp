@@ -12,13 +12,16 @@
 
 namespace {
 
+const QString kBackup = QStringLiteral("backup --dir DIR");
+const QString kClean = QStringLiteral("clean --password PWD --what 图书,期刊,读者,借阅,资金,已还借阅,日志,出版社");
+const QString kMoveLocation = QStringLiteral("move-location --table 图书|期刊 --from A --to B");
+const QString kLookup = QStringLiteral("lookup ISBN [--url BASE]");
+
 int backup(CliContext &ctx)
 {
-    if (!ctx.args.contains(QStringLiteral("--dir")))
-        return ctx.usage(QStringLiteral("backup --dir DIR"));
-    const QString dir = ctx.takeOption(QStringLiteral("--dir"));
-    if (!ctx.args.isEmpty())
-        return ctx.usage(QStringLiteral("backup --dir DIR"));
+    QString dir;
+    if (!ctx.takeOption(QStringLiteral("--dir"), &dir) || !ctx.args.isEmpty())
+        return ctx.usage(kBackup);
     const DatabaseBackup::Result r = DatabaseBackup::backup(*ctx.db, dir, DayClock::now());
     if (!r.ok)
         return ctx.refuse(r.message);
@@ -29,18 +32,17 @@ int backup(CliContext &ctx)
 
 int clean(CliContext &ctx)
 {
-    const QString usage = QStringLiteral("clean --password PWD --what 图书,期刊,读者,借阅,资金,已还借阅,日志,出版社");
     if (!ctx.args.contains(QStringLiteral("--what")))
-        return ctx.usage(usage);
+        return ctx.usage(kClean);
     const QString password = ctx.takeOption(QStringLiteral("--password"));
     const QString what = ctx.takeOption(QStringLiteral("--what"));
     if (!ctx.args.isEmpty())
-        return ctx.usage(usage);
+        return ctx.usage(kClean);
     QList<DataCleanup::Part> parts;
     for (const QString &name : what.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
         DataCleanup::Part p;
         if (!DataCleanup::partNamed(name, &p))
-            return ctx.usage(usage);
+            return ctx.usage(kClean);
         parts << p;
     }
     const DataCleanup::Result r = DataCleanup::run(*ctx.db, password, parts);
@@ -53,12 +55,11 @@ int clean(CliContext &ctx)
 
 int moveLocation(CliContext &ctx)
 {
-    const QString usage = QStringLiteral("move-location --table 图书|期刊 --from A --to B");
     const QString table = ctx.takeOption(QStringLiteral("--table"));
     const QString from = ctx.takeOption(QStringLiteral("--from"));
     const QString to = ctx.takeOption(QStringLiteral("--to"));
     if (!ctx.args.isEmpty())
-        return ctx.usage(usage);
+        return ctx.usage(kMoveLocation);
     if (!LocationMove::complete(table, from, to))
         return ctx.refuse(LocationMove::incompleteMessage());
     const QString statement = LocationMove::statementText(ctx.db->dialect(), table.trimmed(), from, to);
@@ -78,11 +79,10 @@ int moveLocation(CliContext &ctx)
 
 int lookup(CliContext &ctx)
 {
-    const QString usage = QStringLiteral("lookup ISBN [--url BASE]");
-    const bool urlGiven = ctx.args.contains(QStringLiteral("--url"));
-    QString base = ctx.takeOption(QStringLiteral("--url"));
+    QString base;
+    const bool urlGiven = ctx.takeOption(QStringLiteral("--url"), &base);
     if (ctx.args.size() != 1)
-        return ctx.usage(usage);
+        return ctx.usage(kLookup);
     if (!urlGiven)
         base = CatalogueLookup::configuredBaseUrl(AppConfig::defaultIniPath());
     if (base.trimmed().isEmpty())
@@ -108,10 +108,8 @@ int lookup(CliContext &ctx)
 } // namespace
 
 static const CliRegistration registration(QList<CliCommand>{
-        {QStringLiteral("backup"), QStringLiteral("backup --dir DIR"), NeedsDatabase::Yes, backup},
-        {QStringLiteral("clean"), QStringLiteral("clean --password PWD --what 图书,期刊,读者,借阅,资金,已还借阅,日志,出版社"),
-         NeedsDatabase::Yes, clean},
-        {QStringLiteral("move-location"), QStringLiteral("move-location --table 图书|期刊 --from A --to B"),
-         NeedsDatabase::Yes, moveLocation},
-        {QStringLiteral("lookup"), QStringLiteral("lookup ISBN [--url BASE]"), NeedsDatabase::No, lookup},
+        {QStringLiteral("backup"), kBackup, NeedsDatabase::Yes, backup},
+        {QStringLiteral("clean"), kClean, NeedsDatabase::Yes, clean},
+        {QStringLiteral("move-location"), kMoveLocation, NeedsDatabase::Yes, moveLocation},
+        {QStringLiteral("lookup"), kLookup, NeedsDatabase::No, lookup},
 });

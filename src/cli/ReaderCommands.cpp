@@ -3,31 +3,22 @@
 #include "cli/Cli.h"
 #include "foundation/DayClock.h"
 #include "foundation/LoginSession.h"
-#include "foundation/Schema.h"
 #include "foundation/SharedConnection.h"
-#include "foundation/SqlValues.h"
 #include "readers/CardAccount.h"
 #include "readers/IncomeJournal.h"
 #include "readers/ReaderRegistry.h"
 #include "readers/ReaderSearch.h"
-#include "session/SignIn.h"
 
 #include <QSqlQuery>
 
 namespace {
 
-const QString kDateFormat = QStringLiteral("yyyy-MM-dd");
-
-using SignIn::actAs;
-
-// Every column of the row, keyed as the schema spells it.
-JsonObject rowObject(const QString &table, const QSqlQuery &q)
-{
-    JsonObject row;
-    for (const Schema::Column &c : Schema::findTable(table)->columns)
-        row.add(c.name, jsonValue(table, c.name, q.value(c.name)));
-    return row;
-}
+const QString kAddReader = QStringLiteral("add-reader --operator NAME --set 读者编号=… --set 读者姓名=… [--set 列=值 …]");
+const QString kTopup = QStringLiteral("topup --operator NAME --reader R --amount X [--refund] [--remark TEXT]");
+const QString kCharge = QStringLiteral("charge --operator NAME [--item 租金] [--amount X] [--remark TEXT]");
+const QString kIncome = QStringLiteral("income [--from yyyy-mm-dd] [--to yyyy-mm-dd]");
+const QString kReaders =
+    QStringLiteral("readers --field 读者姓名 --value TEXT [--exact] [--from yyyy-mm-dd --to yyyy-mm-dd]");
 
 // An amount as its box would hold it: digits and points only.
 bool amountText(const QString &text)
@@ -38,17 +29,11 @@ bool amountText(const QString &text)
     return true;
 }
 
-bool readDate(const QString &text, QDate *date)
-{
-    *date = QDate::fromString(text, kDateFormat);
-    return date->isValid();
-}
-
 int addReader(CliContext &ctx)
 {
-    const QString usage = QStringLiteral("add-reader --operator NAME --set 读者编号=… --set 读者姓名=… [--set 列=值 …]"
-                                         "  (列: %1, 有效期)")
-                              .arg(ReaderForm::textColumns().join(QStringLiteral(", ")));
+    // The error output also lists the columns the form takes.
+    const QString usage =
+        kAddReader + QStringLiteral("  (列: %1, 有效期)").arg(ReaderForm::textColumns().join(QStringLiteral(", ")));
     const QString operatorName = ctx.takeOption(QStringLiteral("--operator"));
     const QStringList sets = ctx.takeAll(QStringLiteral("--set"));
     if (operatorName.isEmpty() || !ctx.args.isEmpty())
@@ -62,7 +47,7 @@ int addReader(CliContext &ctx)
         const QString column = set.left(eq);
         const QString value = set.mid(eq + 1);
         if (column.compare(QStringLiteral("有效期"), Qt::CaseInsensitive) == 0) {
-            if (!readDate(value, &form.validUntil))
+            if (!readDay(value, &form.validUntil))
                 return ctx.usage(usage);
         } else if (!form.setText(column, value)) {
             return ctx.usage(usage);
@@ -70,11 +55,9 @@ int addReader(CliContext &ctx)
     }
     LoginSession &session = LoginSession::current();
     try {
-        const QString refusal = actAs(*ctx.db, session, operatorName);
+        const QString refusal = ctx.actAs(operatorName, &Rights::qxadddata);
         if (!refusal.isEmpty())
             return ctx.refuse(refusal);
-        if (!session.rights.qxadddata)
-            return ctx.refuse(QStringLiteral("没有权限!"));
         const QString missing = ReaderRegistry::missingRequired(form);
         if (!missing.isEmpty())
             return ctx.refuse(missing);
@@ -90,18 +73,17 @@ int addReader(CliContext &ctx)
 
 int topup(CliContext &ctx)
 {
-    const QString usage = QStringLiteral("topup --operator NAME --reader R --amount X [--refund] [--remark TEXT]");
     const QString operatorName = ctx.takeOption(QStringLiteral("--operator"));
     const QString reader = ctx.takeOption(QStringLiteral("--reader"));
-    const bool amountGiven = ctx.args.contains(QStringLiteral("--amount"));
-    const QString amount = ctx.takeOption(QStringLiteral("--amount"));
+    QString amount;
+    const bool amountGiven = ctx.takeOption(QStringLiteral("--amount"), &amount);
     const bool refund = ctx.takeFlag(QStringLiteral("--refund"));
     const QString remark = ctx.takeOption(QStringLiteral("--remark"));
     if (operatorName.isEmpty() || reader.isEmpty() || !amountGiven || !amountText(amount) || !ctx.args.isEmpty())
-        return ctx.usage(usage);
+        return ctx.usage(kTopup);
     LoginSession &session = LoginSession::current();
     try {
-        const QString refusal = actAs(*ctx.db, session, operatorName);
+        const QString refusal = ctx.actAs(operatorName);
         if (!refusal.isEmpty())
             return ctx.refuse(refusal);
         // The window's lookup comes first, then the amount.
@@ -122,17 +104,17 @@ int topup(CliContext &ctx)
 
 int charge(CliContext &ctx)
 {
-    const QString usage = QStringLiteral("charge --operator NAME [--item 租金] [--amount X] [--remark TEXT]");
     const QString operatorName = ctx.takeOption(QStringLiteral("--operator"));
-    const bool itemGiven = ctx.args.contains(QStringLiteral("--item"));
-    const QString item = itemGiven ? ctx.takeOption(QStringLiteral("--item")) : IncomeJournal::chargeItems().first();
+    QString item;
+    if (!ctx.takeOption(QStringLiteral("--item"), &item))
+        item = IncomeJournal::chargeItems().first();
     const QString amount = ctx.takeOption(QStringLiteral("--amount"));
     const QString remark = ctx.takeOption(QStringLiteral("--remark"));
     if (operatorName.isEmpty() || !amountText(amount) || !ctx.args.isEmpty())
-        return ctx.usage(usage);
+        return ctx.usage(kCharge);
     LoginSession &session = LoginSession::current();
     try {
-        const QString refusal = actAs(*ctx.db, session, operatorName);
+        const QString refusal = ctx.actAs(operatorName);
         if (!refusal.isEmpty())
             return ctx.refuse(refusal);
         const Money value = Money::fromText(amount); // no check: empty or 0 journals 0
@@ -147,20 +129,19 @@ int charge(CliContext &ctx)
 
 int income(CliContext &ctx)
 {
-    const QString usage = QStringLiteral("income [--from yyyy-mm-dd] [--to yyyy-mm-dd]");
     QDate from(2000, 1, 1);
     QDate to = DayClock::today().addDays(1);
     const QString fromText = ctx.takeOption(QStringLiteral("--from"));
     const QString toText = ctx.takeOption(QStringLiteral("--to"));
-    if ((!fromText.isEmpty() && !readDate(fromText, &from)) || (!toText.isEmpty() && !readDate(toText, &to)) ||
+    if ((!fromText.isEmpty() && !readDay(fromText, &from)) || (!toText.isEmpty() && !readDay(toText, &to)) ||
         !ctx.args.isEmpty())
-        return ctx.usage(usage);
+        return ctx.usage(kIncome);
     try {
         QSqlQuery q = ctx.db->exec(IncomeJournal::rangeStatement(), IncomeJournal::rangeValues(from, to));
         QList<JsonObject> rows;
         QList<Money> amounts;
         while (q.next()) {
-            rows << rowObject(QStringLiteral("收入"), q);
+            rows << schemaRow(QStringLiteral("收入"), q);
             amounts << Money::fromVariant(q.value(QStringLiteral("金额")));
         }
         JsonObject o;
@@ -175,28 +156,19 @@ int income(CliContext &ctx)
 
 int readers(CliContext &ctx)
 {
-    const QString usage =
-        QStringLiteral("readers --field 读者姓名 --value TEXT [--exact] [--from yyyy-mm-dd --to yyyy-mm-dd]");
     ReaderSearch::Request r;
     r.field = ctx.takeOption(QStringLiteral("--field"));
     r.value = ctx.takeOption(QStringLiteral("--value"));
     r.exact = ctx.takeFlag(QStringLiteral("--exact"));
-    const QString fromText = ctx.takeOption(QStringLiteral("--from"));
-    const QString toText = ctx.takeOption(QStringLiteral("--to"));
-    r.byDate = !fromText.isEmpty() || !toText.isEmpty();
-    if (!ctx.args.isEmpty() || (r.byDate && (!readDate(fromText, &r.from) || !readDate(toText, &r.to))))
-        return ctx.usage(usage);
+    if (!ctx.takeDays(QStringLiteral("--from"), QStringLiteral("--to"), &r.byDate, &r.from, &r.to) ||
+        !ctx.args.isEmpty())
+        return ctx.usage(kReaders);
     const ReaderSearch::Statement s = ReaderSearch::build(r);
     if (!s.refusal.isEmpty())
         return ctx.refuse(s.refusal);
     try {
         QSqlQuery q = ctx.db->exec(s.sql, s.values);
-        QList<JsonObject> rows;
-        while (q.next())
-            rows << rowObject(QStringLiteral("读者库"), q);
-        JsonObject o;
-        o.add(QStringLiteral("ok"), true).add(QStringLiteral("rows"), rows);
-        return ctx.done(o);
+        return ctx.doneRows(schemaRows(QStringLiteral("读者库"), q));
     } catch (const DatabaseError &e) {
         return ctx.refuse(e.message());
     }
@@ -205,17 +177,9 @@ int readers(CliContext &ctx)
 } // namespace
 
 static const CliRegistration registration(QList<CliCommand>{
-        {QStringLiteral("add-reader"),
-         QStringLiteral("add-reader --operator NAME --set 读者编号=… --set 读者姓名=… [--set 列=值 …]"),
-         NeedsDatabase::Yes, addReader},
-        {QStringLiteral("topup"),
-         QStringLiteral("topup --operator NAME --reader R --amount X [--refund] [--remark TEXT]"), NeedsDatabase::Yes,
-         topup},
-        {QStringLiteral("charge"), QStringLiteral("charge --operator NAME [--item 租金] [--amount X] [--remark TEXT]"),
-         NeedsDatabase::Yes, charge},
-        {QStringLiteral("income"), QStringLiteral("income [--from yyyy-mm-dd] [--to yyyy-mm-dd]"), NeedsDatabase::Yes,
-         income},
-        {QStringLiteral("readers"),
-         QStringLiteral("readers --field 读者姓名 --value TEXT [--exact] [--from yyyy-mm-dd --to yyyy-mm-dd]"),
-         NeedsDatabase::Yes, readers},
+        {QStringLiteral("add-reader"), kAddReader, NeedsDatabase::Yes, addReader},
+        {QStringLiteral("topup"), kTopup, NeedsDatabase::Yes, topup},
+        {QStringLiteral("charge"), kCharge, NeedsDatabase::Yes, charge},
+        {QStringLiteral("income"), kIncome, NeedsDatabase::Yes, income},
+        {QStringLiteral("readers"), kReaders, NeedsDatabase::Yes, readers},
 });

@@ -21,19 +21,6 @@ const QString kRankingUsage = QStringLiteral("ranking books|periodicals|readers"
 const QString kCountsUsage = QStringLiteral("counts [--from D --to D]");
 const QString kPerClassUsage = QStringLiteral("per-class 图书|期刊");
 
-// A pair of --X-from/--X-to options: both or neither, each a yyyy-MM-dd day.
-bool takeRange(CliContext &ctx, const QString &prefix, bool *given, QDate *from, QDate *to)
-{
-    const QString a = ctx.takeOption(QStringLiteral("--%1-from").arg(prefix));
-    const QString b = ctx.takeOption(QStringLiteral("--%1-to").arg(prefix));
-    *given = !a.isEmpty() || !b.isEmpty();
-    if (!*given)
-        return true;
-    *from = QDate::fromString(a, QStringLiteral("yyyy-MM-dd"));
-    *to = QDate::fromString(b, QStringLiteral("yyyy-MM-dd"));
-    return from->isValid() && to->isValid();
-}
-
 JsonObject rowObject(const QString &table, const QSqlQuery &q)
 {
     JsonObject row;
@@ -60,8 +47,9 @@ int loans(CliContext &ctx)
         c.returnedFlag = true;
         c.returned = ctx.takeOption(QStringLiteral("--returned"));
     }
-    if (!takeRange(ctx, QStringLiteral("lent"), &c.lentRange, &c.lentFrom, &c.lentTo)
-        || !takeRange(ctx, QStringLiteral("returned"), &c.returnedRange, &c.returnedFrom, &c.returnedTo)
+    if (!ctx.takeDays(QStringLiteral("--lent-from"), QStringLiteral("--lent-to"), &c.lentRange, &c.lentFrom, &c.lentTo)
+        || !ctx.takeDays(QStringLiteral("--returned-from"), QStringLiteral("--returned-to"), &c.returnedRange,
+                         &c.returnedFrom, &c.returnedTo)
         || !ctx.args.isEmpty())
         return ctx.usage(kLoansUsage);
 
@@ -107,9 +95,7 @@ int ranking(CliContext &ctx)
             row.add(source.labelField, r.label).add(source.valueField, r.value);
             rows << row;
         }
-        JsonObject o;
-        o.add(QStringLiteral("ok"), true).add(QStringLiteral("rows"), rows);
-        return ctx.done(o);
+        return ctx.doneRows(rows);
     } catch (const DatabaseError &e) {
         return ctx.refuse(e.message());
     }
@@ -119,13 +105,8 @@ int counts(CliContext &ctx)
 {
     // Without dates, the window's first period: today and tomorrow.
     QDate from = DayClock::today(), to = from.addDays(1);
-    const QString a = ctx.takeOption(QStringLiteral("--from"));
-    const QString b = ctx.takeOption(QStringLiteral("--to"));
-    if (!a.isEmpty() || !b.isEmpty()) {
-        from = QDate::fromString(a, QStringLiteral("yyyy-MM-dd"));
-        to = QDate::fromString(b, QStringLiteral("yyyy-MM-dd"));
-    }
-    if (!from.isValid() || !to.isValid() || !ctx.args.isEmpty())
+    bool given = false;
+    if (!ctx.takeDays(QStringLiteral("--from"), QStringLiteral("--to"), &given, &from, &to) || !ctx.args.isEmpty())
         return ctx.usage(kCountsUsage);
     try {
         JsonObject o;
