@@ -46,7 +46,10 @@ QString XlsSheetReader::read(const QString &path)
         return readError(path, file.errorString());
     m_scan = XlsWorkbookScan::scan(file.readAll());
     file.close();
-    // A damaged directory is refused here: FreeXL would read past its own buffers.
+    // FreeXL gets only compound files whose header, FAT and directory the scan has read:
+    // it trusts them and reads past its own buffers otherwise.
+    if (!m_scan.compoundFile)
+        return readError(path, freexlReason(FREEXL_CFBF_INVALID_SIGNATURE));
     if (m_scan.damaged)
         return readError(path, QStringLiteral("文件已损坏(复合文档的目录无效)"));
 

@@ -25,13 +25,16 @@ class CompoundFile
 {
 public:
     explicit CompoundFile(const QByteArray &file) : m_file(file) {}
-    // True when stream() found a compound file whose directory breaks the format's rules.
+    bool isCompoundFile() const { return m_file.startsWith(QByteArray::fromHex("D0CF11E0A1B11AE1")); }
+    // True when stream() found a compound file whose header, FAT or directory breaks the
+    // format's rules: such a file is not handed to FreeXL, which trusts them.
     bool damaged() const { return m_damaged; }
 
     QByteArray stream(const QStringList &names)
     {
-        if (!m_file.startsWith(QByteArray::fromHex("D0CF11E0A1B11AE1")))
+        if (!isCompoundFile())
             return {};
+        m_damaged = true; // until the header, the FAT and the directory have been read
         const int shift = u16(m_file, 30);
         const int miniShift = u16(m_file, 32);
         if (shift < 9 || shift > 12 || miniShift < 6 || miniShift >= shift)
@@ -41,6 +44,9 @@ public:
         if (!readFat())
             return {};
         const QByteArray directory = chain(u32(m_file, 48), m_fat, false);
+        if (directory.isEmpty())
+            return {};
+        m_damaged = false;
         const quint32 cutoff = u32(m_file, 56);
         m_miniFat = toEntries(chain(u32(m_file, 60), m_fat, false));
         // Every directory entry must have a known type and a name of at most 32 UTF-16
@@ -51,8 +57,6 @@ public:
             if (nameBytes > 64 || nameBytes % 2 != 0 || (type != 0 && type != 1 && type != 2 && type != 5))
                 m_damaged = true;
         }
-        if (directory.isEmpty())
-            m_damaged = true;
         for (qsizetype at = 0; at + 128 <= directory.size(); at += 128) {
             const int nameBytes = qMin<int>(u16(directory, at + 64), 64);
             const QString name = QString::fromUtf16(
@@ -142,6 +146,8 @@ private:
 // A sheet name as BOUNDSHEET stores it: a count, a flag (bit 0: UTF-16) and the characters.
 QString shortName(const QByteArray &b, qsizetype at)
 {
+    if (at + 2 > b.size())
+        return {};
     const int count = quint8(b.at(at));
     const bool wide = b.at(at + 1) & 1;
     if (at + 2 + count * (wide ? 2 : 1) > b.size())
@@ -170,6 +176,7 @@ XlsWorkbookScan XlsWorkbookScan::scan(const QByteArray &file)
     XlsWorkbookScan result;
     CompoundFile compound(file);
     const QByteArray stream = compound.stream({QStringLiteral("Workbook"), QStringLiteral("Book")});
+    result.compoundFile = compound.isCompoundFile();
     result.damaged = compound.damaged();
     // Workbook globals: WINDOW1 names the active tab, BOUNDSHEET each sheet and where it starts.
     int activeTab = 0;

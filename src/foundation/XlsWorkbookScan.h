@@ -9,7 +9,8 @@
 // boolean or an error value (FreeXL gives those as plain integers).
 struct XlsWorkbookScan
 {
-    bool damaged = false;                // the compound file's directory breaks its rules
+    bool compoundFile = false;           // the bytes start with the compound file signature
+    bool damaged = false;                // a compound file whose header, FAT or directory breaks its rules
     QString activeSheet;                 // the active sheet's name; empty when not found
     QHash<quint64, QString> boolErrorCells; // key (row << 16) | column, 0-based: "TRUE", "#N/A", ...
 

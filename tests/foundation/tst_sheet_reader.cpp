@@ -229,6 +229,14 @@ void TestSheetReader::damagedFiles_data()
     // gather millions of FAT sectors.
     QTest::newRow("compound file with a looping DIFAT") << "difat-loop.xls"
                                                         << QByteArray("fixture:found/xls-difat-loop.xls");
+    // Found by fuzzing: a FAT sector outside the file, which left the directory unchecked
+    // and let FreeXL read before a buffer of its own.
+    QTest::newRow("compound file with a FAT sector outside it") << "fat-outside.xls"
+                                                                << QByteArray("fixture:found/xls-fat-outside-file.xls");
+    // Found by fuzzing: a sheet record whose name runs past the end of the stream, which
+    // made the scan before FreeXL read past its buffer.
+    QTest::newRow("sheet record cut short") << "sheet-cut.xls"
+                                            << QByteArray("fixture:found/xls-sheet-record-cut-short.xls");
 }
 
 void TestSheetReader::damagedFiles()
