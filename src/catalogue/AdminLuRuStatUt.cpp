@@ -4,7 +4,6 @@
 #include "catalogue/CatalogueReports.h"
 #include "catalogue/RegistrationList.h"
 #include "catalogue/RowSet.h"
-#include "foundation/ExcelExportUi.h"
 #include "foundation/GridWidget.h"
 #include "foundation/LoginSession.h"
 #include "foundation/Messages.h"
@@ -14,45 +13,23 @@
 #include <QDateEdit>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 TAdminLuRuStatFm::TAdminLuRuStatFm(SharedConnection &db, LoginSession &session, QWidget *parent)
-    : QDialog(parent), m_db(db), m_session(session)
+    : DateRangeListWindow(db, parent), m_session(session)
 {
     setObjectName(QStringLiteral("AdminLuRuStatFm"));
     setWindowTitle(QStringLiteral("管理员录入量统计"));
     resize(600, 420);
     auto *top = new QGroupBox(this);
-    DateTimePicker1 = new QDateEdit(QDate(2008, 8, 10), top);
-    DateTimePicker1->setObjectName(QStringLiteral("DateTimePicker1"));
-    DateTimePicker2 = new QDateEdit(QDate(2008, 8, 10), top);
-    DateTimePicker2->setObjectName(QStringLiteral("DateTimePicker2"));
-    for (QDateEdit *d : {DateTimePicker1, DateTimePicker2}) {
-        d->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-        d->setCalendarPopup(true);
-    }
-    auto button = [&](const char *name, const char *text) {
-        auto *b = new QPushButton(QString::fromUtf8(text), top);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setAutoDefault(false);
-        return b;
-    };
-    Button1 = button("Button1", "统计");
-    Button2 = button("Button2", "打印");
-    Button3 = button("Button3", "Excel");
-    Button4 = button("Button4", "返回");
+    createRange(top, QDate(2008, 8, 10), QDate(2008, 8, 10));
     auto *row = new QHBoxLayout(top);
-    row->addWidget(new QLabel(QStringLiteral("从"), top));
-    row->addWidget(DateTimePicker1);
-    row->addWidget(new QLabel(QStringLiteral("到"), top));
-    row->addWidget(DateTimePicker2);
+    addRange(row, top);
     for (QPushButton *b : {Button1, Button2, Button3, Button4})
         row->addWidget(b);
 
-    dxDBGrid1 = new GridWidget(this);
-    dxDBGrid1->setObjectName(QStringLiteral("dxDBGrid1"));
+    createGrid();
     dxDBGrid1->setColumns({GridColumn("登记人"), GridColumn("记录数").number(), GridColumn("总价格").money()});
     // The grid takes the height below the top group.
     auto *layout = new QVBoxLayout(this);
@@ -72,8 +49,6 @@ TAdminLuRuStatFm::TAdminLuRuStatFm(SharedConnection &db, LoginSession &session, 
             Messages::warn(this, e.message());
         }
     });
-    connect(Button3, &QPushButton::clicked, this,
-            [this] { ExcelExportUi::exportGrid(this, *dxDBGrid1, windowTitle()); });
     connect(Button4, &QPushButton::clicked, this, &QDialog::close);
 }
 

@@ -9,6 +9,7 @@
 #include "foundation/LoginSession.h"
 #include "foundation/Messages.h"
 #include "foundation/SharedConnection.h"
+#include "foundation/WindowPartsUi.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -29,33 +30,18 @@
 
 namespace {
 QPointer<TBkBorrowFm> g_open;
-
-void setRowVisible(QFormLayout *form, QWidget *field, bool visible)
-{
-    field->setVisible(visible);
-    if (QWidget *label = form->labelForField(field))
-        label->setVisible(visible);
-}
 } // namespace
 
 TBkBorrowFm::TBkBorrowFm(SharedConnection &db, LoginSession &session, QWidget *parent)
-    : QDialog(parent), m_db(db), m_session(session), m_desk(db, session)
+    : CounterWindow(parent), m_db(db), m_session(session), m_desk(db, session)
 {
     g_open = this;
     setObjectName(QStringLiteral("BkBorrowFm"));
     setWindowTitle(QStringLiteral("借阅- 首先查询确定读者身份,然后确定预借的图书信息.被借物信息出现在下面列表后点击借出,完成操作."));
     auto box = [this](const char *name, bool readOnly = true) {
-        auto *e = new QLineEdit(this);
-        e->setObjectName(QString::fromLatin1(name));
-        e->setReadOnly(readOnly);
-        return e;
+        return WindowParts::lineEdit(this, name, readOnly);
     };
-    auto button = [this](const char *name, const QString &text) {
-        auto *b = new QPushButton(text, this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setAutoDefault(false); // Enter belongs to the boxes
-        return b;
-    };
+    auto button = [this](const char *name, const QString &text) { return WindowParts::button(this, name, text); };
 
     // The reader.
     auto *readerBox = new QGroupBox(QStringLiteral("读者信息"), this);
@@ -216,11 +202,11 @@ TBkBorrowFm::TBkBorrowFm(SharedConnection &db, LoginSession &session, QWidget *p
     enterHint->setVisible(winA);
     CheckBox1->setChecked(m_session.config.jieChuHouDaYin == QLatin1String("1"));
     const LibrarySwitches &s = m_session.switches;
-    setRowVisible(m_readerForm, readerBalance, s.启用租金功能);
-    setRowVisible(m_readerForm, Edit5, s.启用租金功能 && s.启用读者租金);
-    setRowVisible(m_itemForm, Edit6, s.启用租金功能 && !s.启用读者租金);
-    setRowVisible(m_itemForm, DBEdit5, s.启用租金功能 && !s.启用读者租金);
-    setRowVisible(m_readerForm, readerExpiry, s.启用读者有效期);
+    WindowParts::setRowVisible(m_readerForm, readerBalance, s.启用租金功能);
+    WindowParts::setRowVisible(m_readerForm, Edit5, s.启用租金功能 && s.启用读者租金);
+    WindowParts::setRowVisible(m_itemForm, Edit6, s.启用租金功能 && !s.启用读者租金);
+    WindowParts::setRowVisible(m_itemForm, DBEdit5, s.启用租金功能 && !s.启用读者租金);
+    WindowParts::setRowVisible(m_readerForm, readerExpiry, s.启用读者有效期);
     try {
         const CounterFocus focus = CounterFocus::read(m_db);
         (focus.lendingKey == ItemKey::Barcode ? RadioButton4 : RadioButton3)->setChecked(true);
@@ -256,22 +242,14 @@ void TBkBorrowFm::open(QWidget *parent, SharedConnection &db, LoginSession &sess
     w->show();
 }
 
-void TBkBorrowFm::showEvent(QShowEvent *event)
+void TBkBorrowFm::firstFocus()
 {
-    QDialog::showEvent(event);
-    // Focus takes only once the window shows.
-    if (!m_shown) {
-        m_shown = true;
-        Edit1->setFocus();
-    }
+    Edit1->setFocus();
 }
 
-void TBkBorrowFm::done(int result)
+QDialog *TBkBorrowFm::partner() const
 {
-    QDialog::done(result);
-    // Closing the lending window closes the return window too.
-    if (TBkReturnFm *partner = TBkReturnFm::current(); partner && partner->isVisible())
-        partner->close();
+    return TBkReturnFm::current();
 }
 
 bool TBkBorrowFm::eventFilter(QObject *watched, QEvent *event)

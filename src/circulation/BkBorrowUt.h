@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
+#include "circulation/CounterWindowUi.h"
 #include "circulation/LendingDesk.h"
-
-#include <QDialog>
 
 class QButtonGroup;
 class QCheckBox;
@@ -20,7 +19,7 @@ class SharedConnection;
 // into the pending list and lends the list at once. Keyboard first: a scanner types
 // digits and Enter into the reader box, then into the item box. F6 opens the return
 // window beside it; closing either closes the other.
-class TBkBorrowFm : public QDialog
+class TBkBorrowFm : public CounterWindow
 {
     Q_OBJECT
 public:
@@ -43,12 +42,11 @@ public:
     void Button8Click(); // 显示未还记录
 
 protected:
-    void done(int result) override;
-    void showEvent(QShowEvent *event) override;
+    void firstFocus() override;
+    QDialog *partner() const override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    bool m_shown = false;
     ItemTable itemTable() const;
     ItemKey itemKey() const;
     void showReader();

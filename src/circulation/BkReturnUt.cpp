@@ -6,6 +6,7 @@
 #include "foundation/LoginSession.h"
 #include "foundation/Messages.h"
 #include "foundation/SharedConnection.h"
+#include "foundation/WindowPartsUi.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -22,33 +23,16 @@
 
 namespace {
 QPointer<TBkReturnFm> g_open;
-
-void setRowVisible(QFormLayout *form, QWidget *field, bool visible)
-{
-    field->setVisible(visible);
-    if (QWidget *label = form->labelForField(field))
-        label->setVisible(visible);
-}
 } // namespace
 
 TBkReturnFm::TBkReturnFm(SharedConnection &db, LoginSession &session, QWidget *parent)
-    : QDialog(parent), m_db(db), m_session(session), m_desk(db, session)
+    : CounterWindow(parent), m_db(db), m_session(session), m_desk(db, session)
 {
     g_open = this;
     setObjectName(QStringLiteral("BkReturnFm"));
     setWindowTitle(QStringLiteral("归还操作"));
-    auto box = [this](const char *name, bool readOnly) {
-        auto *e = new QLineEdit(this);
-        e->setObjectName(QString::fromLatin1(name));
-        e->setReadOnly(readOnly);
-        return e;
-    };
-    auto button = [this](const char *name, const QString &text) {
-        auto *b = new QPushButton(text, this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setAutoDefault(false); // Enter belongs to the boxes
-        return b;
-    };
+    auto box = [this](const char *name, bool readOnly) { return WindowParts::lineEdit(this, name, readOnly); };
+    auto button = [this](const char *name, const QString &text) { return WindowParts::button(this, name, text); };
 
     Edit1 = box("Edit1", false);
     Edit2 = box("Edit2", false);
@@ -159,9 +143,9 @@ TBkReturnFm::TBkReturnFm(SharedConnection &db, LoginSession &session, QWidget *p
 
     // Show.
     const LibrarySwitches &s = m_session.switches;
-    setRowVisible(m_current, Edit5, s.启用租金功能);
-    setRowVisible(m_current, Edit6, s.启用超期罚金);
-    setRowVisible(m_current, Edit7, s.启用超期罚金);
+    WindowParts::setRowVisible(m_current, Edit5, s.启用租金功能);
+    WindowParts::setRowVisible(m_current, Edit6, s.启用超期罚金);
+    WindowParts::setRowVisible(m_current, Edit7, s.启用超期罚金);
     CleanData();
     try {
         m_focus = CounterFocus::read(m_db).returnFocus;
@@ -194,22 +178,14 @@ void TBkReturnFm::open(QWidget *parent, SharedConnection &db, LoginSession &sess
     w->activateWindow();
 }
 
-void TBkReturnFm::showEvent(QShowEvent *event)
+void TBkReturnFm::firstFocus()
 {
-    QDialog::showEvent(event);
-    // Focus takes only once the window shows.
-    if (!m_shown) {
-        m_shown = true;
-        InitialFocus();
-    }
+    InitialFocus();
 }
 
-void TBkReturnFm::done(int result)
+QDialog *TBkReturnFm::partner() const
 {
-    QDialog::done(result);
-    // Closing the return window closes the lending window too.
-    if (TBkBorrowFm *partner = TBkBorrowFm::current(); partner && partner->isVisible())
-        partner->close();
+    return TBkBorrowFm::current();
 }
 
 void TBkReturnFm::CleanData()

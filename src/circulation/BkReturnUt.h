@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
+#include "circulation/CounterWindowUi.h"
 #include "circulation/ReturnDesk.h"
-
-#include <QDialog>
 
 class GridWidget;
 class QCheckBox;
@@ -20,7 +19,7 @@ class SharedConnection;
 // loans by item number, barcode, reader number or card number, sees the rent and fine
 // of the current one and returns it; the search stays, so the reader's next loan is
 // at hand. F5 opens the lending window; closing either closes the other.
-class TBkReturnFm : public QDialog
+class TBkReturnFm : public CounterWindow
 {
     Q_OBJECT
 public:
@@ -39,11 +38,10 @@ public:
     void Button1Click(); // 归还
 
 protected:
-    void done(int result) override;
-    void showEvent(QShowEvent *event) override;
+    void firstFocus() override;
+    QDialog *partner() const override;
 
 private:
-    bool m_shown = false;
     void Edit8Enter();
     void showCurrent();
     void daysEdited();

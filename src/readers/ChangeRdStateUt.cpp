@@ -3,15 +3,15 @@
 #include "foundation/LoginSession.h"
 #include "foundation/Messages.h"
 #include "foundation/SharedConnection.h"
+#include "foundation/WindowPartsUi.h"
+#include "readers/ReaderFormUi.h"
 #include "readers/ReaderRegistry.h"
 
 #include <QComboBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 TChangeRdStateFm::TChangeRdStateFm(SharedConnection &db, LoginSession &session, const QString &readerNumber,
                                    QWidget *parent)
@@ -19,24 +19,17 @@ TChangeRdStateFm::TChangeRdStateFm(SharedConnection &db, LoginSession &session, 
 {
     setObjectName(QStringLiteral("ChangeRdStateFm"));
     setWindowTitle(QStringLiteral("更改状态"));
-    auto readOnly = [this](const char *name) {
-        auto *e = new QLineEdit(this);
-        e->setObjectName(QString::fromLatin1(name));
-        e->setReadOnly(true);
-        return e;
-    };
-    DBEdit1 = readOnly("DBEdit1");
-    DBEdit2 = readOnly("DBEdit2");
-    DBEdit3 = readOnly("DBEdit3");
+    using WindowParts::lineEdit;
+    DBEdit1 = lineEdit(this, "DBEdit1", true);
+    DBEdit2 = lineEdit(this, "DBEdit2", true);
+    DBEdit3 = lineEdit(this, "DBEdit3", true);
     DBComboBox1 = new QComboBox(this);
     DBComboBox1->setObjectName(QStringLiteral("DBComboBox1"));
     DBComboBox1->addItems({QStringLiteral("正常"), QStringLiteral("停用")});
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
-    Button1 = new QPushButton(QStringLiteral("保存"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button2 = new QPushButton(QStringLiteral("取消"), this);
-    Button2->setObjectName(QStringLiteral("Button2"));
+    Button1 = WindowParts::button(this, "Button1", QStringLiteral("保存"));
+    Button2 = WindowParts::button(this, "Button2", QStringLiteral("取消"));
 
     auto *form = new QFormLayout;
     form->addRow(QStringLiteral("读者编号"), DBEdit1);
@@ -44,17 +37,7 @@ TChangeRdStateFm::TChangeRdStateFm(SharedConnection &db, LoginSession &session, 
     form->addRow(QStringLiteral("性别"), DBEdit3);
     form->addRow(QStringLiteral("状态"), DBComboBox1);
     form->addRow(QStringLiteral("备注"), Memo1);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addLayout(buttons);
-
-    // Enter (a scanner ends with it) must not press a button of its own accord.
-    for (QPushButton *b : findChildren<QPushButton *>())
-        b->setAutoDefault(false);
+    ReaderFormUi::layOut(this, form, Button1, Button2);
     ReaderForm reader;
     try {
         if (ReaderRegistry::load(db, readerNumber, &reader)) {

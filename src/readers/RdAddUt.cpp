@@ -19,13 +19,6 @@
 #include <QVBoxLayout>
 
 namespace {
-QLineEdit *lineEdit(const char *name, QWidget *parent)
-{
-    auto *e = new QLineEdit(parent);
-    e->setObjectName(QString::fromLatin1(name));
-    return e;
-}
-
 QStringList listOrWarn(QWidget *w, const std::function<QStringList()> &read)
 {
     try {
@@ -43,14 +36,13 @@ TRdAddFm::TRdAddFm(SharedConnection &db, LoginSession &session, QWidget *parent)
     setObjectName(QStringLiteral("RdAddFm"));
     setWindowTitle(QStringLiteral("读者添加"));
     using namespace ReaderFormUi;
-    Edit1 = lineEdit("Edit1", this);
-    Edit2 = lineEdit("Edit2", this);
-    Edit3 = lineEdit("Edit3", this);
-    Edit4 = lineEdit("Edit4", this);
-    Edit5 = lineEdit("Edit5", this);
-    Edit6 = lineEdit("Edit6", this);
-    Edit6->setReadOnly(true);
-    Edit7 = lineEdit("Edit7", this);
+    Edit1 = lineEdit(this, "Edit1");
+    Edit2 = lineEdit(this, "Edit2");
+    Edit3 = lineEdit(this, "Edit3");
+    Edit4 = lineEdit(this, "Edit4");
+    Edit5 = lineEdit(this, "Edit5");
+    Edit6 = lineEdit(this, "Edit6", true);
+    Edit7 = lineEdit(this, "Edit7");
     ComboBox1 = choiceBox(QStringLiteral("ComboBox1"), {QStringLiteral("男"), QStringLiteral("女")}, this);
     ComboBox2 = choiceBox(QStringLiteral("ComboBox2"),
                           listOrWarn(this, [&db] { return ReaderRegistry::categoryNames(db); }), this);
@@ -68,17 +60,10 @@ TRdAddFm::TRdAddFm(SharedConnection &db, LoginSession &session, QWidget *parent)
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setMaximumHeight(60);
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setFixedSize(120, 150);
-    Image1->setFrameShape(QFrame::Box);
-    Image1->setAlignment(Qt::AlignCenter);
-    Button1 = new QPushButton(QStringLiteral("保存"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button2 = new QPushButton(QStringLiteral("返回"), this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button4 = new QPushButton(QStringLiteral("照片"), this);
-    Button4->setObjectName(QStringLiteral("Button4"));
+    Image1 = photoLabel("Image1", this);
+    Button1 = button(this, "Button1", QStringLiteral("保存"));
+    Button2 = button(this, "Button2", QStringLiteral("返回"));
+    Button4 = button(this, "Button4", QStringLiteral("照片"));
     CheckBox1 = new QCheckBox(QStringLiteral("保存后清空数据"), this);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     CheckBox1->setChecked(true);
@@ -137,9 +122,6 @@ TRdAddFm::TRdAddFm(SharedConnection &db, LoginSession &session, QWidget *parent)
     LabelDepartment->setVisible(m_session.switches.显示院系);
     ComboBox6->setVisible(m_session.switches.显示院系);
 
-    // Enter (a scanner ends with it) must not press a button of its own accord.
-    for (QPushButton *b : findChildren<QPushButton *>())
-        b->setAutoDefault(false);
     connect(Edit2, &QLineEdit::textChanged, this, &TRdAddFm::Edit2Change);
     connect(Button4, &QPushButton::clicked, this, &TRdAddFm::Button4Click);
     connect(Button1, &QPushButton::clicked, this, &TRdAddFm::Button1Click);

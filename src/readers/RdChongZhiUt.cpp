@@ -3,6 +3,7 @@
 #include "foundation/LoginSession.h"
 #include "foundation/Messages.h"
 #include "foundation/SharedConnection.h"
+#include "foundation/WindowPartsUi.h"
 #include "readers/AmountBoxUi.h"
 #include "readers/CardAccount.h"
 #include "readers/ReaderRegistry.h"
@@ -22,38 +23,27 @@ TRdChongZhiFm::TRdChongZhiFm(SharedConnection &db, LoginSession &session, const 
 {
     setObjectName(QStringLiteral("RdChongZhiFm"));
     setWindowTitle(QStringLiteral("卡内充值"));
-    auto readOnly = [this](const char *name) {
-        auto *e = new QLineEdit(this);
-        e->setObjectName(QString::fromLatin1(name));
-        e->setReadOnly(true);
-        return e;
-    };
-    DBEdit1 = readOnly("DBEdit1");
-    DBEdit2 = readOnly("DBEdit2");
-    DBEdit3 = readOnly("DBEdit3");
-    DBEdit4 = readOnly("DBEdit4");
+    using WindowParts::button;
+    using WindowParts::lineEdit;
+    DBEdit1 = lineEdit(this, "DBEdit1", true);
+    DBEdit2 = lineEdit(this, "DBEdit2", true);
+    DBEdit3 = lineEdit(this, "DBEdit3", true);
+    DBEdit4 = lineEdit(this, "DBEdit4", true);
     GroupBox1 = new QGroupBox(QStringLiteral("请输入读者编号后按回车"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    Edit2 = new QLineEdit(GroupBox1);
-    Edit2->setObjectName(QStringLiteral("Edit2"));
-    Button3 = new QPushButton(QStringLiteral("ok"), GroupBox1);
-    Button3->setObjectName(QStringLiteral("Button3"));
+    Edit2 = lineEdit(GroupBox1, "Edit2");
+    Button3 = button(GroupBox1, "Button3", QStringLiteral("ok"));
     GroupBox2 = new QGroupBox(this);
     GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
-    Edit1 = new QLineEdit(GroupBox2);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1 = lineEdit(GroupBox2, "Edit1");
     makeAmountBox(Edit1);
     Memo1 = new QPlainTextEdit(GroupBox2);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setMaximumHeight(60);
     CheckBox1 = new QCheckBox(QStringLiteral("退款(充入负值)"), GroupBox2);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-    Button1 = new QPushButton(QStringLiteral("确定"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button2 = new QPushButton(QStringLiteral("返回"), this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    for (QPushButton *b : {Button1, Button2, Button3})
-        b->setAutoDefault(false);
+    Button1 = button(this, "Button1", QStringLiteral("确定"));
+    Button2 = button(this, "Button2", QStringLiteral("返回"));
 
     auto *reader = new QFormLayout;
     reader->addRow(QStringLiteral("读者编号"), DBEdit1);

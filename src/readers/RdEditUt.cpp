@@ -22,14 +22,6 @@ namespace {
 // An empty date shows as a blank: the lowest value of the box stands for it.
 const QDateTime kNoDateTime(QDate(1900, 1, 1), QTime(0, 0));
 
-QLineEdit *lineEdit(const char *name, QWidget *parent, bool readOnly = false)
-{
-    auto *e = new QLineEdit(parent);
-    e->setObjectName(QString::fromLatin1(name));
-    e->setReadOnly(readOnly);
-    return e;
-}
-
 template <typename Edit>
 Edit *dateBox(const char *name, const QString &format, QWidget *parent)
 {
@@ -59,18 +51,18 @@ TRdEditFm::TRdEditFm(SharedConnection &db, LoginSession &session, const QString 
     setObjectName(QStringLiteral("RdEditFm"));
     setWindowTitle(QStringLiteral("读者编辑"));
     using namespace ReaderFormUi;
-    DBEdit1 = lineEdit("DBEdit1", this);
-    DBEdit2 = lineEdit("DBEdit2", this);
-    DBEdit3 = lineEdit("DBEdit3", this);
-    DBEdit4 = lineEdit("DBEdit4", this);
-    DBEdit5 = lineEdit("DBEdit5", this);
-    DBEdit6 = lineEdit("DBEdit6", this, true);
-    DBEdit7 = lineEdit("DBEdit7", this, true);
-    DBEdit8 = lineEdit("DBEdit8", this, true);
-    DBEdit9 = lineEdit("DBEdit9", this);
-    DBEdit10 = lineEdit("DBEdit10", this);
-    DBEdit11 = lineEdit("DBEdit11", this, true);
-    DBEdit12 = lineEdit("DBEdit12", this);
+    DBEdit1 = lineEdit(this, "DBEdit1");
+    DBEdit2 = lineEdit(this, "DBEdit2");
+    DBEdit3 = lineEdit(this, "DBEdit3");
+    DBEdit4 = lineEdit(this, "DBEdit4");
+    DBEdit5 = lineEdit(this, "DBEdit5");
+    DBEdit6 = lineEdit(this, "DBEdit6", true);
+    DBEdit7 = lineEdit(this, "DBEdit7", true);
+    DBEdit8 = lineEdit(this, "DBEdit8", true);
+    DBEdit9 = lineEdit(this, "DBEdit9");
+    DBEdit10 = lineEdit(this, "DBEdit10");
+    DBEdit11 = lineEdit(this, "DBEdit11", true);
+    DBEdit12 = lineEdit(this, "DBEdit12");
     DBComboBox1 = choiceBox(QStringLiteral("DBComboBox1"), {QStringLiteral("男"), QStringLiteral("女")}, this);
     DBComboBox2 = choiceBox(QStringLiteral("DBComboBox2"), listOf([&db] { return ReaderRegistry::categoryNames(db); }), this);
     DBComboBox3 = choiceBox(QStringLiteral("DBComboBox3"), listOf([&db] { return ReaderRegistry::unitNames(db); }), this);
@@ -80,20 +72,11 @@ TRdEditFm::TRdEditFm(SharedConnection &db, LoginSession &session, const QString 
     DBMemo1->setMaximumHeight(60);
     dxDBDateEdit1 = dateBox<QDateTimeEdit>("dxDBDateEdit1", QStringLiteral("yyyy-MM-dd hh:mm:ss"), this);
     dxDBDateEdit2 = dateBox<QDateEdit>("dxDBDateEdit2", QStringLiteral("yyyy-MM-dd"), this);
-    DBImage1 = new QLabel(this);
-    DBImage1->setObjectName(QStringLiteral("DBImage1"));
-    DBImage1->setFixedSize(120, 150);
-    DBImage1->setFrameShape(QFrame::Box);
-    DBImage1->setAlignment(Qt::AlignCenter);
-    auto button = [this](const char *name, const char *text) {
-        auto *b = new QPushButton(QString::fromUtf8(text), this);
-        b->setObjectName(QString::fromLatin1(name));
-        return b;
-    };
-    Button1 = button("Button1", "保存");
-    Button2 = button("Button2", "取消");
-    Button3 = button("Button3", "放大");
-    Button4 = button("Button4", "更改照片");
+    DBImage1 = photoLabel("DBImage1", this);
+    Button1 = button(this, "Button1", QStringLiteral("保存"));
+    Button2 = button(this, "Button2", QStringLiteral("取消"));
+    Button3 = button(this, "Button3", QStringLiteral("放大"));
+    Button4 = button(this, "Button4", QStringLiteral("更改照片"));
 
     auto *grid = new QGridLayout;
     int row = 0;
@@ -148,17 +131,7 @@ TRdEditFm::TRdEditFm(SharedConnection &db, LoginSession &session, const QString 
     auto *top = new QHBoxLayout;
     top->addLayout(grid, 1);
     top->addLayout(photo);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addLayout(buttons);
-
-    // Enter (a scanner ends with it) must not press a button of its own accord.
-    for (QPushButton *b : findChildren<QPushButton *>())
-        b->setAutoDefault(false);
+    layOut(this, top, Button1, Button2);
     try {
         m_found = ReaderRegistry::load(db, readerNumber, &m_form);
     } catch (const DatabaseError &e) {

@@ -5,8 +5,11 @@
 #include "readers/ReaderPhoto.h"
 
 #include <QComboBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPixmap>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 namespace ReaderFormUi {
 
@@ -27,6 +30,27 @@ QComboBox *choiceBox(const QString &objectName, const QStringList &items, QWidge
     box->setInsertPolicy(QComboBox::NoInsert);
     box->addItems(items);
     return box;
+}
+
+QLabel *photoLabel(const char *objectName, QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(objectName));
+    label->setFixedSize(120, 150);
+    label->setFrameShape(QFrame::Box);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+void layOut(QWidget *window, QLayout *body, QPushButton *ok, QPushButton *cancel)
+{
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto *layout = new QVBoxLayout(window);
+    layout->addLayout(body);
+    layout->addLayout(buttons);
 }
 
 void showPhoto(QLabel *label, const QByteArray &bytes)

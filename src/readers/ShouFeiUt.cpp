@@ -3,16 +3,16 @@
 #include "foundation/LoginSession.h"
 #include "foundation/Messages.h"
 #include "foundation/SharedConnection.h"
+#include "foundation/WindowPartsUi.h"
 #include "readers/AmountBoxUi.h"
 #include "readers/IncomeJournal.h"
+#include "readers/ReaderFormUi.h"
 
 #include <QComboBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 TShouFeiFm::TShouFeiFm(SharedConnection &db, LoginSession &session, QWidget *parent)
     : QDialog(parent), m_db(db), m_session(session)
@@ -25,29 +25,20 @@ TShouFeiFm::TShouFeiFm(SharedConnection &db, LoginSession &session, QWidget *par
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
     ComboBox1->addItems(IncomeJournal::chargeItems());
     ComboBox1->setCurrentText(QStringLiteral("租金"));
-    Edit1 = new QLineEdit(this);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1 = WindowParts::lineEdit(this, "Edit1");
     makeAmountBox(Edit1);
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setMaximumHeight(60);
     Button1 = new QPushButton(QStringLiteral("确定"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
-    Button2 = new QPushButton(QStringLiteral("取消"), this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button2->setAutoDefault(false);
+    Button2 = WindowParts::button(this, "Button2", QStringLiteral("取消")); // Enter presses 确定
 
     auto *form = new QFormLayout;
     form->addRow(QStringLiteral("项目"), ComboBox1);
     form->addRow(QStringLiteral("金额"), Edit1);
     form->addRow(QStringLiteral("备注"), Memo1);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addLayout(buttons);
+    ReaderFormUi::layOut(this, form, Button1, Button2);
 
     connect(Button1, &QPushButton::clicked, this, &TShouFeiFm::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);

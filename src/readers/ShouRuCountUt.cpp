@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "readers/ShouRuCountUt.h"
 #include "foundation/DayClock.h"
-#include "foundation/ExcelExportUi.h"
 #include "foundation/GridWidget.h"
 #include "foundation/Messages.h"
 #include "foundation/ReportPreviewDialog.h"
@@ -11,40 +10,19 @@
 
 #include <QDateEdit>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 TShouRuCountFm::TShouRuCountFm(SharedConnection &db, LoginSession &, QWidget *parent)
-    : QDialog(parent), m_db(db), dxDBGrid1(new GridWidget(this))
+    : DateRangeListWindow(db, parent)
 {
+    createGrid();
     setObjectName(QStringLiteral("ShouRuCountFm"));
     setWindowTitle(QStringLiteral("资金统计"));
-    auto dateBox = [this](const char *name, const QDate &date) {
-        auto *d = new QDateEdit(date, this);
-        d->setObjectName(QString::fromLatin1(name));
-        d->setCalendarPopup(true);
-        d->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-        return d;
-    };
-    DateTimePicker1 = dateBox("DateTimePicker1", QDate(2000, 1, 1));
-    DateTimePicker2 = dateBox("DateTimePicker2", DayClock::today().addDays(1));
-    auto button = [this](const char *name, const char *text) {
-        auto *b = new QPushButton(QString::fromUtf8(text), this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setAutoDefault(false);
-        return b;
-    };
-    Button1 = button("Button1", "统计");
-    Button2 = button("Button2", "打印");
-    Button3 = button("Button3", "Excel");
-    Button4 = button("Button4", "返回");
+    createRange(this, QDate(2000, 1, 1), DayClock::today().addDays(1));
 
     auto *top = new QHBoxLayout;
-    top->addWidget(new QLabel(QStringLiteral("从"), this));
-    top->addWidget(DateTimePicker1);
-    top->addWidget(new QLabel(QStringLiteral("到"), this));
-    top->addWidget(DateTimePicker2);
+    addRange(top, this);
     top->addWidget(Button1);
     top->addStretch();
     top->addWidget(Button2);
@@ -55,7 +33,6 @@ TShouRuCountFm::TShouRuCountFm(SharedConnection &db, LoginSession &, QWidget *pa
     layout->addWidget(dxDBGrid1, 1);
     resize(860, 520);
 
-    dxDBGrid1->setObjectName(QStringLiteral("dxDBGrid1"));
     dxDBGrid1->setColumns({GridColumn("id"), GridColumn("项目"), GridColumn("时间").dateTime(), GridColumn("读者编号"),
                            GridColumn("读者姓名"), GridColumn("金额").money().sum(), GridColumn("管理员"),
                            GridColumn("备注")});
@@ -63,7 +40,6 @@ TShouRuCountFm::TShouRuCountFm(SharedConnection &db, LoginSession &, QWidget *pa
 
     connect(Button1, &QPushButton::clicked, this, &TShouRuCountFm::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TShouRuCountFm::Button2Click);
-    connect(Button3, &QPushButton::clicked, this, &TShouRuCountFm::Button3Click);
     connect(Button4, &QPushButton::clicked, this, &QDialog::reject);
 
     openList(IncomeJournal::allStatement());
@@ -97,16 +73,4 @@ void TShouRuCountFm::Button2Click()
         return;
     }
     ReportPreviewDialog::preview(report, QStringLiteral("资金统计"), this);
-}
-
-void TShouRuCountFm::Button3Click()
-{
-    if (!dxDBGrid1->isOpen())
-        return;
-    try {
-        QSqlQuery q = dxDBGrid1->exportQuery();
-        ExcelExportUi::exportQuery(this, q, QStringLiteral("资金统计"), dxDBGrid1->exportCaptions());
-    } catch (const DatabaseError &e) {
-        Messages::warn(this, e.message());
-    }
 }

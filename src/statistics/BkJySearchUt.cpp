@@ -5,9 +5,9 @@
 #include "foundation/GridWidget.h"
 #include "foundation/LoginSession.h"
 #include "foundation/Messages.h"
-#include "foundation/ReportPreviewDialog.h"
 #include "foundation/Schema.h"
 #include "foundation/SharedConnection.h"
+#include "foundation/WindowPartsUi.h"
 #include "statistics/LoanRecordDeletion.h"
 #include "statistics/StatisticsReports.h"
 
@@ -28,9 +28,7 @@ TBkJySearchFm::TBkJySearchFm(SharedConnection &db, LoginSession &session, QWidge
 {
     setObjectName(QStringLiteral("BkJySearchFm"));
     setWindowTitle(QStringLiteral("借阅信息查询"));
-    setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint);
-    resize(1000, 640);
-    setWindowState(windowState() | Qt::WindowMaximized);
+    WindowParts::startMaximized(this, QSize(1000, 640));
 
     auto *group = new QGroupBox(QStringLiteral("请设定查询条件"), this);
     auto *grid = new QGridLayout(group);
@@ -52,11 +50,8 @@ TBkJySearchFm::TBkJySearchFm(SharedConnection &db, LoginSession &session, QWidge
     }
 
     auto picker = [group](const char *name, const QDate &date) {
-        auto *d = new QDateEdit(date, group);
-        d->setObjectName(QString::fromLatin1(name));
-        d->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-        d->setCalendarPopup(true);
-        d->setEnabled(false);
+        QDateEdit *d = WindowParts::dateBox(group, name, date);
+        d->setEnabled(false); // until its check box is ticked
         return d;
     };
     // The "from" dates start at 3 March 2008, the "to" dates today.
@@ -101,17 +96,12 @@ TBkJySearchFm::TBkJySearchFm(SharedConnection &db, LoginSession &session, QWidge
     dates->addStretch(1);
     grid->addLayout(dates, 1, 0, 1, 10);
 
-    auto button = [group](const char *name, const char *text) {
-        auto *b = new QPushButton(QString::fromUtf8(text), group);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setAutoDefault(false);
-        return b;
-    };
-    Button1 = button("Button1", "查询");
-    Button3 = button("Button3", "打印");
-    Button4 = button("Button4", "转EXCEL");
-    Button5 = button("Button5", "删除");
-    Button2 = button("Button2", "退出");
+    using WindowParts::button;
+    Button1 = button(group, "Button1", QStringLiteral("查询"));
+    Button3 = button(group, "Button3", QStringLiteral("打印"));
+    Button4 = button(group, "Button4", QStringLiteral("转EXCEL"));
+    Button5 = button(group, "Button5", QStringLiteral("删除"));
+    Button2 = button(group, "Button2", QStringLiteral("退出"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     for (QPushButton *b : {Button1, Button3, Button4, Button5, Button2})
@@ -205,14 +195,7 @@ std::unique_ptr<ListReport> TBkJySearchFm::report() const
 
 void TBkJySearchFm::Button3Click()
 {
-    if (!dxDBGrid1->isOpen())
-        return;
-    try {
-        const std::unique_ptr<ListReport> r = report();
-        ReportPreviewDialog::preview(*r, windowTitle(), this);
-    } catch (const DatabaseError &e) {
-        Messages::warn(this, e.message());
-    }
+    WindowParts::previewReport(this, *dxDBGrid1, [this] { return report(); });
 }
 
 void TBkJySearchFm::Button4Click()

@@ -3,8 +3,8 @@
 #include "foundation/ExcelExportUi.h"
 #include "foundation/GridWidget.h"
 #include "foundation/Messages.h"
-#include "foundation/ReportPreviewDialog.h"
 #include "foundation/SharedConnection.h"
+#include "foundation/WindowPartsUi.h"
 #include "statistics/ClassTotals.h"
 #include "statistics/StatisticsReports.h"
 
@@ -19,9 +19,7 @@ TSortSearchFM::TSortSearchFM(SharedConnection &db, QWidget *parent) : QDialog(pa
 {
     setObjectName(QStringLiteral("SortSearchFM"));
     setWindowTitle(QStringLiteral("分类统计"));
-    setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint);
-    resize(800, 560);
-    setWindowState(windowState() | Qt::WindowMaximized);
+    WindowParts::startMaximized(this, QSize(800, 560));
 
     auto *top = new QGroupBox(this);
     ComboBox1 = new QComboBox(top);
@@ -29,16 +27,11 @@ TSortSearchFM::TSortSearchFM(SharedConnection &db, QWidget *parent) : QDialog(pa
     ComboBox1->setEditable(true);
     ComboBox1->addItems({QStringLiteral("图书"), QStringLiteral("期刊")});
     ComboBox1->setCurrentText(QStringLiteral("图书"));
-    auto button = [top](const char *name, const char *text) {
-        auto *b = new QPushButton(QString::fromUtf8(text), top);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setAutoDefault(false);
-        return b;
-    };
-    Button1 = button("Button1", "统计");
-    Button2 = button("Button2", "导出Excel");
-    Button3 = button("Button3", "打印");
-    Button4 = button("Button4", "退出");
+    using WindowParts::button;
+    Button1 = button(top, "Button1", QStringLiteral("统计"));
+    Button2 = button(top, "Button2", QStringLiteral("导出Excel"));
+    Button3 = button(top, "Button3", QStringLiteral("打印"));
+    Button4 = button(top, "Button4", QStringLiteral("退出"));
     auto *row = new QHBoxLayout(top);
     row->addWidget(new QLabel(QStringLiteral("统计范围:"), top));
     row->addWidget(ComboBox1);
@@ -94,12 +87,5 @@ std::unique_ptr<ListReport> TSortSearchFM::report() const
 
 void TSortSearchFM::Button3Click()
 {
-    if (!DBGrid1->isOpen())
-        return;
-    try {
-        const std::unique_ptr<ListReport> r = report();
-        ReportPreviewDialog::preview(*r, windowTitle(), this);
-    } catch (const DatabaseError &e) {
-        Messages::warn(this, e.message());
-    }
+    WindowParts::previewReport(this, *DBGrid1, [this] { return report(); });
 }

@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: MIT
+#include "foundation/WindowPartsUi.h"
+#include "foundation/GridWidget.h"
+#include "foundation/ListReport.h"
+#include "foundation/Messages.h"
+#include "foundation/ReportPreviewDialog.h"
+#include "foundation/SharedConnection.h"
+
+#include <QDateEdit>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace WindowParts {
+
+QLineEdit *lineEdit(QWidget *parent, const char *name, bool readOnly)
+{
+    auto *e = new QLineEdit(parent);
+    e->setObjectName(QString::fromLatin1(name));
+    e->setReadOnly(readOnly);
+    return e;
+}
+
+QPushButton *button(QWidget *parent, const char *name, const QString &text)
+{
+    auto *b = new QPushButton(text, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setAutoDefault(false);
+    return b;
+}
+
+QDateEdit *dateBox(QWidget *parent, const char *name, const QDate &date)
+{
+    auto *d = new QDateEdit(date, parent);
+    d->setObjectName(QString::fromLatin1(name));
+    d->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    d->setCalendarPopup(true);
+    return d;
+}
+
+void setRowVisible(QFormLayout *form, QWidget *field, bool visible)
+{
+    field->setVisible(visible);
+    if (QWidget *label = form->labelForField(field))
+        label->setVisible(visible);
+}
+
+void startMaximized(QWidget *window, const QSize &size)
+{
+    window->setWindowFlags(window->windowFlags() | Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint);
+    window->resize(size);
+    window->setWindowState(window->windowState() | Qt::WindowMaximized);
+}
+
+void previewReport(QWidget *window, const GridWidget &grid, const std::function<std::unique_ptr<ListReport>()> &make)
+{
+    if (!grid.isOpen())
+        return;
+    try {
+        const std::unique_ptr<ListReport> r = make();
+        ReportPreviewDialog::preview(*r, window->windowTitle(), window);
+    } catch (const DatabaseError &e) {
+        Messages::warn(window, e.message());
+    }
+}
+
+} // namespace WindowParts

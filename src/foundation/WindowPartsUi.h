@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class GridWidget;
+class ListReport;
+class QDate;
+class QDateEdit;
+class QFormLayout;
+class QLineEdit;
+class QPushButton;
+class QSize;
+class QWidget;
+
+// Controls and behaviours the windows share. Every control gets its objectName, by
+// which the tests find it; controls take the tab order in which they are created.
+namespace WindowParts {
+// A line box; a read-only one shows a value the operator does not type.
+QLineEdit *lineEdit(QWidget *parent, const char *name, bool readOnly = false);
+// A push button that Enter does not press: Enter belongs to the boxes (a scanner ends
+// with it).
+QPushButton *button(QWidget *parent, const char *name, const QString &text);
+// A date box showing yyyy-MM-dd, with a calendar to drop down.
+QDateEdit *dateBox(QWidget *parent, const char *name, const QDate &date);
+// Shows or hides a form row: the field and its label.
+void setRowVisible(QFormLayout *form, QWidget *field, bool visible);
+// Gives a window the maximise and minimise buttons and has it show maximised; `size`
+// is its size when restored.
+void startMaximized(QWidget *window, const QSize &size);
+// The print preview of the report `make` builds from the grid, under the window's
+// title: nothing while the grid is closed, a warning when reading fails.
+void previewReport(QWidget *window, const GridWidget &grid,
+                   const std::function<std::unique_ptr<ListReport>()> &make);
+}
