@@ -11,7 +11,7 @@
 #include "foundation/Messages.h"
 #include "foundation/PagedReport.h"
 #include "foundation/SharedConnection.h"
-#include "foundation/ToolBarUi.h"
+#include "foundation/WindowPartsUi.h"
 
 #include <QDateEdit>
 #include <QGroupBox>
@@ -30,7 +30,7 @@ TBkRegFm::TBkRegFm(SharedConnection &db, LoginSession &session, QWidget *parent)
     setWindowTitle(QStringLiteral("资料入库登记信息统计"));
     resize(960, 600);
     auto *bar = new QToolBar(this);
-    auto tool = [bar](const char *name, const char *text) { return ToolBars::addButton(bar, name, QString::fromUtf8(text)); };
+    auto tool = [bar](const char *name, const char *text) { return WindowParts::toolButton(bar, name, QString::fromUtf8(text)); };
     ToolButton1 = tool("ToolButton1", "打印");
     ToolButton2 = tool("ToolButton2", "导出Excel");
     ToolButton4 = tool("ToolButton4", "管理员录入统计");

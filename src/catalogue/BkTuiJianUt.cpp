@@ -5,7 +5,7 @@
 #include "foundation/GridWidget.h"
 #include "foundation/Messages.h"
 #include "foundation/SharedConnection.h"
-#include "foundation/ToolBarUi.h"
+#include "foundation/WindowPartsUi.h"
 
 #include <QToolBar>
 #include <QToolButton>
@@ -17,7 +17,7 @@ TBkTuiJianFm::TBkTuiJianFm(SharedConnection &db, LoginSession &, QWidget *parent
     setWindowTitle(QStringLiteral("推荐"));
     resize(800, 500);
     auto *bar = new QToolBar(this);
-    auto tool = [bar](const char *name, const char *text) { return ToolBars::addButton(bar, name, QString::fromUtf8(text)); };
+    auto tool = [bar](const char *name, const char *text) { return WindowParts::toolButton(bar, name, QString::fromUtf8(text)); };
     ToolButton1 = tool("ToolButton1", "删除当前");
     ToolButton2 = tool("ToolButton2", "全部删除");
     ToolButton3 = tool("ToolButton3", "导出Excel");

@@ -11,7 +11,7 @@
 #include "foundation/Messages.h"
 #include "foundation/PagedReport.h"
 #include "foundation/SharedConnection.h"
-#include "foundation/ToolBarUi.h"
+#include "foundation/WindowPartsUi.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -38,7 +38,7 @@ CatalogueListWindow<Base>::~CatalogueListWindow() = default;
 template <class Base>
 QToolButton *CatalogueListWindow<Base>::addTool(const char *name, const char *text, std::function<void()> slot)
 {
-    QToolButton *b = ToolBars::addButton(m_bar, name, QString::fromUtf8(text));
+    QToolButton *b = WindowParts::toolButton(m_bar, name, QString::fromUtf8(text));
     b->setToolButtonStyle(Qt::ToolButtonTextOnly);
     if (slot)
         QObject::connect(b, &QToolButton::clicked, this, std::move(slot));

@@ -7,7 +7,7 @@
 #include "foundation/Messages.h"
 #include "foundation/ReportPreviewDialog.h"
 #include "foundation/SharedConnection.h"
-#include "foundation/ToolBarUi.h"
+#include "foundation/WindowPartsUi.h"
 
 #include <QToolBar>
 #include <QToolButton>
@@ -19,7 +19,7 @@ TDueRecordFm::TDueRecordFm(SharedConnection &db, QWidget *parent) : QDialog(pare
     setWindowTitle(QStringLiteral("逾期未还记录统计"));
     auto *bar = new QToolBar(this);
     bar->setObjectName(QStringLiteral("ToolBar1"));
-    auto tool = [bar](const char *name, const QString &text) { return ToolBars::addButton(bar, name, text); };
+    auto tool = [bar](const char *name, const QString &text) { return WindowParts::toolButton(bar, name, text); };
     ToolButton6 = tool("ToolButton6", QStringLiteral("打印报表"));
     ToolButton7 = tool("ToolButton7", QStringLiteral("退出"));
     DBGrid1 = new GridWidget(this);

@@ -10,6 +10,8 @@
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QToolBar>
+#include <QToolButton>
 
 namespace WindowParts {
 
@@ -27,6 +29,17 @@ QPushButton *button(QWidget *parent, const char *name, const QString &text)
     b->setObjectName(QString::fromLatin1(name));
     b->setAutoDefault(false);
     return b;
+}
+
+QToolButton *toolButton(QToolBar *bar, const char *name, const QString &text)
+{
+    auto *button = new QToolButton(bar);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setText(text);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    button->setMinimumSize(56, 32);
+    bar->addWidget(button);
+    return button;
 }
 
 QDateEdit *dateBox(QWidget *parent, const char *name, const QDate &date)

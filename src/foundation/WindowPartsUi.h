@@ -13,6 +13,8 @@ class QFormLayout;
 class QLineEdit;
 class QPushButton;
 class QSize;
+class QToolBar;
+class QToolButton;
 class QWidget;
 
 // Controls and behaviours the windows share. Every control gets its objectName, by
@@ -23,6 +25,8 @@ QLineEdit *lineEdit(QWidget *parent, const char *name, bool readOnly = false);
 // A push button that Enter does not press: Enter belongs to the boxes (a scanner ends
 // with it).
 QPushButton *button(QWidget *parent, const char *name, const QString &text);
+// A text-only tool button at the end of `bar`.
+QToolButton *toolButton(QToolBar *bar, const char *name, const QString &text);
 // A date box showing yyyy-MM-dd, with a calendar to drop down.
 QDateEdit *dateBox(QWidget *parent, const char *name, const QDate &date);
 // Shows or hides a form row: the field and its label.

@@ -2,7 +2,7 @@
 #include "readers/LendingRuleEditorDialog.h"
 #include "foundation/Messages.h"
 #include "foundation/SharedConnection.h"
-#include "foundation/ToolBarUi.h"
+#include "foundation/WindowPartsUi.h"
 #include "readers/AmountBoxUi.h"
 
 #include <QFormLayout>
@@ -26,7 +26,7 @@ LendingRuleEditorDialog::LendingRuleEditorDialog(SharedConnection &db, const Len
     setWindowTitle(caption);
     auto *bar = new QToolBar(this);
     auto tool = [bar](QToolButton *&button, const char *name, const char *text) {
-        button = ToolBars::addButton(bar, name, QString::fromUtf8(text));
+        button = WindowParts::toolButton(bar, name, QString::fromUtf8(text));
     };
     tool(ToolButton1, "ToolButton1", "添加");
     tool(ToolButton2, "ToolButton2", "修改");

@@ -7,7 +7,7 @@
 #include "foundation/Messages.h"
 #include "foundation/ReportPreviewDialog.h"
 #include "foundation/SharedConnection.h"
-#include "foundation/ToolBarUi.h"
+#include "foundation/WindowPartsUi.h"
 #include "readers/ChangeRdStateUt.h"
 #include "readers/LibraryCards.h"
 #include "readers/RdAddUt.h"
@@ -37,7 +37,7 @@ TRdSearchFm::TRdSearchFm(SharedConnection &db, LoginSession &session, QWidget *p
     setWindowTitle(QStringLiteral("读者管理"));
     auto *bar = new QToolBar(this);
     auto tool = [bar](QToolButton *&button, const char *name, const char *text) {
-        button = ToolBars::addButton(bar, name, QString::fromUtf8(text));
+        button = WindowParts::toolButton(bar, name, QString::fromUtf8(text));
     };
     tool(ToolButton8, "ToolButton8", "查询");
     tool(ToolButton1, "ToolButton1", "添加");

@@ -2,7 +2,7 @@
 #include "reftables/CodeTableEditorWidget.h"
 #include "foundation/Messages.h"
 #include "foundation/SharedConnection.h"
-#include "foundation/ToolBarUi.h"
+#include "foundation/WindowPartsUi.h"
 #include "reftables/CodeTableEditor.h"
 
 #include <QFormLayout>
@@ -24,7 +24,7 @@ CodeTableEditorWidget::CodeTableEditorWidget(const SharedConnection &db, const C
     setWindowTitle(caption);
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
     ToolBar1->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    auto tool = [this](const char *name, const QString &text) { return ToolBars::addButton(ToolBar1, name, text); };
+    auto tool = [this](const char *name, const QString &text) { return WindowParts::toolButton(ToolBar1, name, text); };
     ToolButton1 = tool("ToolButton1", QStringLiteral("添加"));
     ToolButton2 = tool("ToolButton2", QStringLiteral("修改"));
     ToolButton5 = tool("ToolButton5", QStringLiteral("保存"));

@@ -7,7 +7,7 @@
 #include "foundation/Messages.h"
 #include "foundation/ReportPreviewDialog.h"
 #include "foundation/SharedConnection.h"
-#include "foundation/ToolBarUi.h"
+#include "foundation/WindowPartsUi.h"
 #include "session/OperatorLog.h"
 
 #include <QToolBar>
@@ -21,7 +21,7 @@ TAdminLogFm::TAdminLogFm(const SharedConnection &db, QWidget *parent)
     setWindowTitle(QStringLiteral("管理员日志"));
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
     ToolBar1->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    auto tool = [this](const char *name, const QString &text) { return ToolBars::addButton(ToolBar1, name, text); };
+    auto tool = [this](const char *name, const QString &text) { return WindowParts::toolButton(ToolBar1, name, text); };
     ToolButton1 = tool("ToolButton1", QStringLiteral("删除当前"));
     ToolButton2 = tool("ToolButton2", QStringLiteral("全部删除"));
     ToolButton3 = tool("ToolButton3", QStringLiteral("导出Excel"));

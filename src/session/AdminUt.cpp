@@ -2,7 +2,7 @@
 #include "session/AdminUt.h"
 #include "foundation/Messages.h"
 #include "foundation/SharedConnection.h"
-#include "foundation/ToolBarUi.h"
+#include "foundation/WindowPartsUi.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -32,7 +32,7 @@ TAdminFm::TAdminFm(const SharedConnection &db, QWidget *parent)
     Label2->setObjectName(QStringLiteral("Label2"));
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
     ToolBar1->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    auto tool = [this](const char *name, const QString &text) { return ToolBars::addButton(ToolBar1, name, text); };
+    auto tool = [this](const char *name, const QString &text) { return WindowParts::toolButton(ToolBar1, name, text); };
     ToolButton1 = tool("ToolButton1", QStringLiteral("添加"));
     ToolButton2 = tool("ToolButton2", QStringLiteral("修改"));
     ToolButton5 = tool("ToolButton5", QStringLiteral("保存"));
