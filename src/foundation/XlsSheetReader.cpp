@@ -52,6 +52,10 @@ QString XlsSheetReader::read(const QString &path)
         return readError(path, freexlReason(FREEXL_CFBF_INVALID_SIGNATURE));
     if (m_scan.damaged)
         return readError(path, QStringLiteral("文件已损坏(复合文档的目录无效)"));
+    if (!m_scan.workbookFound)
+        return readError(path, freexlReason(FREEXL_BIFF_WORKBOOK_NOT_FOUND));
+    if (!m_scan.recordProblem.isEmpty())
+        return readError(path, m_scan.recordProblem);
 
     int rc = freexl_open(QFile::encodeName(path).constData(), &m_handle);
     if (rc != FREEXL_OK) {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "foundation/XlsWorkbookScan.h"
+#include "foundation/XlsRecordCheck.h"
 
 #include <QList>
 #include <QSet>
@@ -178,6 +179,9 @@ XlsWorkbookScan XlsWorkbookScan::scan(const QByteArray &file)
     const QByteArray stream = compound.stream({QStringLiteral("Workbook"), QStringLiteral("Book")});
     result.compoundFile = compound.isCompoundFile();
     result.damaged = compound.damaged();
+    result.workbookFound = !stream.isEmpty();
+    if (result.workbookFound)
+        result.recordProblem = XlsRecordCheck::check(stream);
     // Workbook globals: WINDOW1 names the active tab, BOUNDSHEET each sheet and where it starts.
     int activeTab = 0;
     QList<QPair<QString, quint32>> sheets;

@@ -11,6 +11,8 @@ struct XlsWorkbookScan
 {
     bool compoundFile = false;           // the bytes start with the compound file signature
     bool damaged = false;                // a compound file whose header, FAT or directory breaks its rules
+    bool workbookFound = false;          // it holds a Workbook (or Book) stream
+    QString recordProblem;               // why the stream's records may not go to FreeXL; empty: they may
     QString activeSheet;                 // the active sheet's name; empty when not found
     QHash<quint64, QString> boolErrorCells; // key (row << 16) | column, 0-based: "TRUE", "#N/A", ...
 
