@@ -202,7 +202,7 @@ QString check(const QByteArray &stream)
     quint32 firstRow = 0, endRow = 0, firstColumn = 0, endColumn = 0;
 
     auto cellInside = [&](quint32 row, quint32 column) {
-        return hasDimension && row >= firstRow && row < endRow && column >= firstColumn && column < endColumn;
+        return worksheet && hasDimension && row >= firstRow && row < endRow && column >= firstColumn && column < endColumn;
     };
     auto xfKnown = [&](quint16 xf) { return xf < xfCount; };
 
@@ -213,6 +213,8 @@ QString check(const QByteArray &stream)
             if (b.size() < 4 || u16(b, 0) != Biff8)
                 return damaged(QStringLiteral("BOF记录无效"));
             bofOffsets.insert(r.offset);
+            // A sheet starts afresh; a chart embedded in a sheet keeps the sheet's context,
+            // so that no record is left unchecked by a BOF or EOF where it does not belong.
             if (++depth == 1) {
                 worksheet = u16(b, 2) == WorksheetStream;
                 hasDimension = false;
@@ -223,8 +225,6 @@ QString check(const QByteArray &stream)
             depth = qMax(0, depth - 1);
             continue;
         }
-        if (depth != 1)
-            continue; // records of an embedded chart, or after the last EOF
         if (r.type == FilePass)
             return QStringLiteral("文件有密码保护"); // what follows is encrypted
         switch (r.type) {
@@ -249,9 +249,7 @@ QString check(const QByteArray &stream)
             break;
         }
         case Dimension:
-            if (!worksheet)
-                break;
-            if (b.size() != 14 || hasDimension)
+            if (!worksheet || b.size() != 14 || hasDimension)
                 return damaged(QStringLiteral("工作表的尺寸记录无效"));
             firstRow = u32(b, 0);
             endRow = u32(b, 4);
@@ -269,8 +267,6 @@ QString check(const QByteArray &stream)
         case BoolErr:
         case Blank:
         case Formula: {
-            if (!worksheet)
-                break;
             static const QHash<quint16, int> minimum{{Number, 14}, {Rk, 10},     {LabelSst, 10}, {Label, 9},
                                                     {RString, 9}, {BoolErr, 8}, {Blank, 6},     {Formula, 20}};
             if (b.size() < minimum.value(r.type) || !cellInside(u16(b, 0), u16(b, 2)) || !xfKnown(u16(b, 4)))
@@ -283,8 +279,6 @@ QString check(const QByteArray &stream)
         }
         case MulRk:
         case MulBlank: {
-            if (!worksheet)
-                break;
             const int each = r.type == MulRk ? 6 : 2;
             const quint16 row = u16(b, 0), first = u16(b, 2), last = u16(b, b.size() - 2);
             if (b.size() < 6 || last < first || b.size() != 6 + each * (last - first + 1)

@@ -256,6 +256,8 @@ void TestSheetReader::damagedFiles_data()
                                                           << QByteArray("fixture:found/xls-format-string-too-long.xls");
     QTest::newRow("second dimension record, cells outside") << "dimension.xls"
                                                             << QByteArray("fixture:found/xls-cells-outside-dimension.xls");
+    QTest::newRow("sheet opened inside a sheet") << "nested.xls"
+                                                 << QByteArray("fixture:found/xls-sheet-inside-sheet.xls");
 }
 
 void TestSheetReader::damagedFiles()
