@@ -43,7 +43,6 @@ TBkSearchFm::TBkSearchFm(SharedConnection &db, LoginSession &session, QWidget *p
     addSearchFields({QStringLiteral("编号"), QStringLiteral("条形码"), QStringLiteral("名称"), QStringLiteral("索书号"),
                      QStringLiteral("分类"), QStringLiteral("二级分类"), QStringLiteral("存放位置"),
                      QStringLiteral("作者"), QStringLiteral("译者"), QStringLiteral("来源")});
-    Label1->setObjectName(QStringLiteral("Label1"));
     Button1 = new QPushButton(QStringLiteral("查询"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     CheckBox1 = new QCheckBox(QStringLiteral("入库时间"), this);

@@ -91,20 +91,12 @@ void CatalogueListWindow<Base>::applyRights(bool mayEdit)
 template <class Base>
 void CatalogueListWindow<Base>::addSearchFields(const QStringList &fields)
 {
-    ComboBox1 = new QComboBox(this);
-    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-    ComboBox1->setEditable(true);
-    ComboBox1->setInsertPolicy(QComboBox::NoInsert);
-    ComboBox1->addItems(fields);
-    ComboBox1->setEditText(QStringLiteral("编号"));
-    Label1 = new QLabel(QStringLiteral("中 含有"), this);
-    Edit1 = new QLineEdit(this);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    RadioButton1 = new QRadioButton(QStringLiteral("精确"), this);
-    RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
-    RadioButton2 = new QRadioButton(QStringLiteral("模糊"), this);
-    RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
-    RadioButton2->setChecked(true);
+    const WindowParts::SearchFields search = WindowParts::searchFields(this, fields, QStringLiteral("编号"));
+    ComboBox1 = search.field;
+    Label1 = search.label;
+    Edit1 = search.value;
+    RadioButton1 = search.exact;
+    RadioButton2 = search.fuzzy;
     QObject::connect(Edit1, &QLineEdit::returnPressed, this, [this] { ToolButton8Click(); });
 }
 

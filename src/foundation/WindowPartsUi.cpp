@@ -6,10 +6,13 @@
 #include "foundation/ReportPreviewDialog.h"
 #include "foundation/SharedConnection.h"
 
+#include <QComboBox>
 #include <QDateEdit>
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -40,6 +43,26 @@ QToolButton *toolButton(QToolBar *bar, const char *name, const QString &text)
     button->setMinimumSize(56, 32);
     bar->addWidget(button);
     return button;
+}
+
+SearchFields searchFields(QWidget *parent, const QStringList &fields, const QString &current)
+{
+    SearchFields f;
+    f.field = new QComboBox(parent);
+    f.field->setObjectName(QStringLiteral("ComboBox1"));
+    f.field->setEditable(true);
+    f.field->setInsertPolicy(QComboBox::NoInsert);
+    f.field->addItems(fields);
+    f.field->setCurrentText(current);
+    f.label = new QLabel(QStringLiteral("中 含有"), parent);
+    f.label->setObjectName(QStringLiteral("Label1"));
+    f.value = lineEdit(parent, "Edit1");
+    f.exact = new QRadioButton(QStringLiteral("精确"), parent);
+    f.exact->setObjectName(QStringLiteral("RadioButton1"));
+    f.fuzzy = new QRadioButton(QStringLiteral("模糊"), parent);
+    f.fuzzy->setObjectName(QStringLiteral("RadioButton2"));
+    f.fuzzy->setChecked(true);
+    return f;
 }
 
 QDateEdit *dateBox(QWidget *parent, const char *name, const QDate &date)

@@ -53,21 +53,13 @@ TRdSearchFm::TRdSearchFm(SharedConnection &db, LoginSession &session, QWidget *p
     tool(ToolButton13, "ToolButton13", "照片");
     tool(ToolButton7, "ToolButton7", "退出");
 
-    ComboBox1 = new QComboBox(this);
-    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-    ComboBox1->setEditable(true);
-    ComboBox1->setInsertPolicy(QComboBox::NoInsert);
-    ComboBox1->addItems(ReaderSearch::fieldItems());
-    ComboBox1->setCurrentText(QStringLiteral("读者编号"));
-    Label1 = new QLabel(QStringLiteral("中 含有"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Edit1 = new QLineEdit(this);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    RadioButton1 = new QRadioButton(QStringLiteral("精确"), this);
-    RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
-    RadioButton2 = new QRadioButton(QStringLiteral("模糊"), this);
-    RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
-    RadioButton2->setChecked(true);
+    const WindowParts::SearchFields fields =
+        WindowParts::searchFields(this, ReaderSearch::fieldItems(), QStringLiteral("读者编号"));
+    ComboBox1 = fields.field;
+    Label1 = fields.label;
+    Edit1 = fields.value;
+    RadioButton1 = fields.exact;
+    RadioButton2 = fields.fuzzy;
     Button1 = new QPushButton(QStringLiteral("查询"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     CheckBox1 = new QCheckBox(QStringLiteral("登记日期"), this);
