@@ -86,7 +86,7 @@ QString XlsSheetReader::read(const QString &path)
     freexl_get_worksheet_name(m_handle, index, &name);
     m_name = QString::fromUtf8(name ? name : "");
     if (m_name != m_scan.activeSheet)
-        m_scan.boolErrorCells.clear(); // they belong to another sheet
+        m_scan.scannedCells.clear(); // they belong to another sheet
     unsigned int rows = 0;
     unsigned short columns = 0;
     rc = freexl_select_active_worksheet(m_handle, index);
@@ -105,9 +105,9 @@ QString XlsSheetReader::cellText(int row, int column) const
 {
     if (!m_handle || row < 1 || column < 1 || row > m_rows || column > m_columns)
         return {};
-    const auto boolError = m_scan.boolErrorCells.constFind(XlsWorkbookScan::key(row - 1, column - 1));
-    if (boolError != m_scan.boolErrorCells.constEnd())
-        return *boolError;
+    const auto scanned = m_scan.scannedCells.constFind(XlsWorkbookScan::key(row - 1, column - 1));
+    if (scanned != m_scan.scannedCells.constEnd())
+        return *scanned;
     FreeXL_CellValue cell;
     if (freexl_get_cell_value(m_handle, row - 1, column - 1, &cell) != FREEXL_OK)
         return {};

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "foundation/XlsWorkbookScan.h"
+#include "foundation/SheetCellText.h"
 #include "foundation/XlsRecordCheck.h"
 
 #include <QList>
 #include <QSet>
 #include <QStringList>
 #include <QtEndian>
+
+#include <cstring>
 
 namespace {
 
@@ -158,6 +161,38 @@ QString shortName(const QByteArray &b, qsizetype at)
     return QString::fromLatin1(b.constData() + at + 2, count);
 }
 
+// An XLUnicodeString at `at` (a two-byte count, a flags byte, the characters); empty
+// when it does not fit.
+QString unicodeString(const QByteArray &b, qsizetype at)
+{
+    if (at + 3 > b.size())
+        return {};
+    const int count = u16(b, at);
+    const bool wide = b.at(at + 2) & 1;
+    if (at + 3 + count * (wide ? 2 : 1) > b.size())
+        return {};
+    if (wide)
+        return QString::fromUtf16(reinterpret_cast<const char16_t *>(b.constData() + at + 3), count);
+    return QString::fromLatin1(b.constData() + at + 3, count);
+}
+
+// The number formats of the workbook: which XF (cell format) shows a date.
+struct DateFormats {
+    QHash<int, QString> codes; // FORMAT records: id → format code
+    QList<int> xfFormats;      // XF records in order: their format id
+    bool date1904 = false;
+
+    bool isDate(int xf) const
+    {
+        if (xf < 0 || xf >= xfFormats.size())
+            return false;
+        const int id = xfFormats.at(xf);
+        const auto code = codes.constFind(id);
+        return code != codes.constEnd() ? SheetCellText::isDateFormatCode(*code)
+                                        : SheetCellText::isBuiltInDateFormat(id);
+    }
+};
+
 QString errorText(int code)
 {
     switch (code) {
@@ -185,6 +220,7 @@ XlsWorkbookScan XlsWorkbookScan::scan(const QByteArray &file)
     // Workbook globals: WINDOW1 names the active tab, BOUNDSHEET each sheet and where it starts.
     int activeTab = 0;
     QList<QPair<QString, quint32>> sheets;
+    DateFormats formats;
     qsizetype at = 0;
     while (at + 4 <= stream.size()) {
         const quint16 type = u16(stream, at);
@@ -194,6 +230,12 @@ XlsWorkbookScan XlsWorkbookScan::scan(const QByteArray &file)
             activeTab = u16(stream, body + 10);
         else if (type == 0x0085 && length >= 8)
             sheets.append({shortName(stream, body + 6), u32(stream, body)});
+        else if (type == 0x041E && length >= 2)
+            formats.codes.insert(u16(stream, body), unicodeString(stream.mid(body, length), 2));
+        else if (type == 0x00E0 && length >= 4)
+            formats.xfFormats.append(u16(stream, body + 2));
+        else if (type == 0x0022 && length >= 2)
+            formats.date1904 = u16(stream, body) != 0;
         else if (type == 0x000A)
             break;
         at = body + length;
@@ -203,22 +245,56 @@ XlsWorkbookScan XlsWorkbookScan::scan(const QByteArray &file)
     if (sheets.isEmpty())
         return result;
     result.activeSheet = sheets.at(activeTab).first;
-    // The active sheet's BOOLERR cells, up to its EOF (charts inside it nest BOF..EOF).
+    // The active sheet's BOOLERR and FORMULA cells, up to its EOF (charts inside it nest
+    // BOF..EOF). A formula's value is in the record; a text value follows in a STRING record.
     at = sheets.at(activeTab).second;
+    quint64 textFormula = 0;
+    bool awaitingText = false;
     for (int depth = 0; at + 4 <= stream.size();) {
         const quint16 type = u16(stream, at);
         const quint16 length = u16(stream, at + 2);
         const qsizetype body = at + 4;
+        const bool whole = body + length <= stream.size();
         if (type == 0x0809)
             ++depth;
         else if (type == 0x000A && --depth <= 0)
             break;
-        else if (type == 0x0205 && length >= 8 && depth == 1 && body + 8 <= stream.size()) {
+        else if (depth != 1 || !whole)
+            ;
+        else if (type == 0x0205 && length >= 8) {
             const int value = quint8(stream.at(body + 6));
             const bool isError = stream.at(body + 7) != 0;
-            result.boolErrorCells.insert(key(u16(stream, body), u16(stream, body + 2)),
+            result.scannedCells.insert(key(u16(stream, body), u16(stream, body + 2)),
                                        isError ? errorText(value)
                                                : QString::fromLatin1(value ? "TRUE" : "FALSE"));
+        } else if (type == 0x0006 && length >= 20) {
+            const quint64 cell = key(u16(stream, body), u16(stream, body + 2));
+            awaitingText = false;
+            if (u16(stream, body + 12) != 0xFFFF) {
+                const quint64 bits = qFromLittleEndian<quint64>(stream.constData() + body + 6);
+                double value = 0;
+                std::memcpy(&value, &bits, sizeof value);
+                const QString date = formats.isDate(u16(stream, body + 4))
+                                         ? SheetCellText::serialDateText(value, formats.date1904)
+                                         : QString();
+                result.scannedCells.insert(cell, date.isEmpty() ? SheetCellText::numberText(value) : date);
+            } else {
+                const int kind = quint8(stream.at(body + 6));
+                const int value = quint8(stream.at(body + 8));
+                if (kind == 0) {
+                    textFormula = cell;
+                    awaitingText = true;
+                } else if (kind == 1) {
+                    result.scannedCells.insert(cell, QString::fromLatin1(value ? "TRUE" : "FALSE"));
+                } else if (kind == 2) {
+                    result.scannedCells.insert(cell, errorText(value));
+                } else {
+                    result.scannedCells.insert(cell, QString());
+                }
+            }
+        } else if (type == 0x0207 && awaitingText) {
+            result.scannedCells.insert(textFormula, unicodeString(stream.mid(body, length), 0));
+            awaitingText = false;
         }
         at = body + length;
     }

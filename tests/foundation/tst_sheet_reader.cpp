@@ -55,9 +55,10 @@ void TestSheetReader::write(const QString &name, const QByteArray &bytes)
 void TestSheetReader::initTestCase()
 {
     QVERIFY(m_dir.isValid());
-    // Made once by a second writer (make_xlwt.py) and kept: the checks before FreeXL
-    // must let a real workbook through.
+    // Made once by other writers (make_xlwt.py, make_libreoffice_xls.py) and kept: the
+    // checks before FreeXL must let real workbooks through.
     QVERIFY(QFile::copy(QStringLiteral(FIXTURE_DIR "/xlwt-books.xls"), path("xlwt-books.xls")));
+    QVERIFY(QFile::copy(QStringLiteral(FIXTURE_DIR "/libreoffice-books.xls"), path("libreoffice-books.xls")));
     QByteArray out;
     QString error;
     const QString python = PythonScripts::interpreterWith();
@@ -137,6 +138,20 @@ void TestSheetReader::cells_data()
     };
     for (const auto &[name, row, column, expected] : xlwt)
         QTest::addRow("xlwt-books.xls: %s", name) << "xlwt-books.xls" << row << column << expected;
+    const QList<std::tuple<const char *, int, int, QString>> libreOffice{
+        {"decimal", 2, 3, "0.5"},
+        {"date", 2, 4, "2024-02-02"},
+        {"boolean false", 2, 5, "FALSE"},
+        {"boolean true", 4, 5, "TRUE"},
+        {"empty cell", 2, 6, ""},
+        {"text with quotes", 3, 6, "有\"引号\""},
+        {"formula's number", 2, 8, "1"},
+        {"formula's text", 2, 9, "B0001册"},
+        {"formula's date", 2, 10, "2024-02-03"},
+        {"last row", 301, 1, "B0300"},
+    };
+    for (const auto &[name, row, column, expected] : libreOffice)
+        QTest::addRow("libreoffice-books.xls: %s", name) << "libreoffice-books.xls" << row << column << expected;
 }
 
 void TestSheetReader::cells()
@@ -163,6 +178,7 @@ void TestSheetReader::usedRangeAndActiveSheet_data()
     QTest::newRow("xls: second sheet active") << "books.xls" << 4 << 7 << "图书";
     QTest::newRow("xlsx content named .xls") << "xlsx-named.xls" << 6 << 8 << "图书";
     QTest::newRow("xls by a second writer") << "xlwt-books.xls" << 401 << 5 << "图书";
+    QTest::newRow("xls by LibreOffice") << "libreoffice-books.xls" << 301 << 10 << "图书";
 }
 
 void TestSheetReader::usedRangeAndActiveSheet()
