@@ -91,25 +91,15 @@ void CatalogueListWindow<Base>::applyRights(bool mayEdit)
 template <class Base>
 void CatalogueListWindow<Base>::addSearchFields(const QStringList &fields)
 {
-    const WindowParts::SearchFields search = WindowParts::searchFields(this, fields, QStringLiteral("编号"));
-    ComboBox1 = search.field;
-    Label1 = search.label;
-    Edit1 = search.value;
-    RadioButton1 = search.exact;
-    RadioButton2 = search.fuzzy;
+    m_searchRow = WindowParts::searchFields(this, fields, QStringLiteral("编号"), ComboBox1, Label1, Edit1,
+                                            RadioButton1, RadioButton2);
     QObject::connect(Edit1, &QLineEdit::returnPressed, this, [this] { ToolButton8Click(); });
 }
 
 template <class Base>
 QHBoxLayout *CatalogueListWindow<Base>::searchRow()
 {
-    auto *search = new QHBoxLayout;
-    search->addWidget(ComboBox1);
-    search->addWidget(Label1);
-    search->addWidget(Edit1, 1);
-    search->addWidget(RadioButton1);
-    search->addWidget(RadioButton2);
-    return search;
+    return m_searchRow;
 }
 
 template <class Base>

@@ -97,6 +97,9 @@ protected:
     QLabel *Label1 = nullptr;
     QLineEdit *Edit1 = nullptr;
     QRadioButton *RadioButton1 = nullptr, *RadioButton2 = nullptr;
+
+private:
+    QHBoxLayout *m_searchRow = nullptr; // made with the search fields, laid out by the window
 };
 
 extern template class CatalogueListWindow<QDialog>;

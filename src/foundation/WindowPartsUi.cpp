@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -45,24 +46,30 @@ QToolButton *toolButton(QToolBar *bar, const char *name, const QString &text)
     return button;
 }
 
-SearchFields searchFields(QWidget *parent, const QStringList &fields, const QString &current)
+QHBoxLayout *searchFields(QWidget *parent, const QStringList &fields, const QString &current, QComboBox *&field,
+                          QLabel *&label, QLineEdit *&value, QRadioButton *&exact, QRadioButton *&fuzzy)
 {
-    SearchFields f;
-    f.field = new QComboBox(parent);
-    f.field->setObjectName(QStringLiteral("ComboBox1"));
-    f.field->setEditable(true);
-    f.field->setInsertPolicy(QComboBox::NoInsert);
-    f.field->addItems(fields);
-    f.field->setCurrentText(current);
-    f.label = new QLabel(QStringLiteral("中 含有"), parent);
-    f.label->setObjectName(QStringLiteral("Label1"));
-    f.value = lineEdit(parent, "Edit1");
-    f.exact = new QRadioButton(QStringLiteral("精确"), parent);
-    f.exact->setObjectName(QStringLiteral("RadioButton1"));
-    f.fuzzy = new QRadioButton(QStringLiteral("模糊"), parent);
-    f.fuzzy->setObjectName(QStringLiteral("RadioButton2"));
-    f.fuzzy->setChecked(true);
-    return f;
+    field = new QComboBox(parent);
+    field->setObjectName(QStringLiteral("ComboBox1"));
+    field->setEditable(true);
+    field->setInsertPolicy(QComboBox::NoInsert);
+    field->addItems(fields);
+    field->setCurrentText(current);
+    label = new QLabel(QStringLiteral("中 含有"), parent);
+    label->setObjectName(QStringLiteral("Label1"));
+    value = lineEdit(parent, "Edit1");
+    exact = new QRadioButton(QStringLiteral("精确"), parent);
+    exact->setObjectName(QStringLiteral("RadioButton1"));
+    fuzzy = new QRadioButton(QStringLiteral("模糊"), parent);
+    fuzzy->setObjectName(QStringLiteral("RadioButton2"));
+    fuzzy->setChecked(true);
+    auto *row = new QHBoxLayout;
+    row->addWidget(field);
+    row->addWidget(label);
+    row->addWidget(value, 1);
+    row->addWidget(exact);
+    row->addWidget(fuzzy);
+    return row;
 }
 
 QDateEdit *dateBox(QWidget *parent, const char *name, const QDate &date)

@@ -11,6 +11,7 @@ class QDate;
 class QComboBox;
 class QDateEdit;
 class QFormLayout;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -30,16 +31,12 @@ QLineEdit *lineEdit(QWidget *parent, const char *name, bool readOnly = false);
 QPushButton *button(QWidget *parent, const char *name, const QString &text);
 // A text-only tool button at the end of `bar`.
 QToolButton *toolButton(QToolBar *bar, const char *name, const QString &text);
-// The one-field search of the list windows: ComboBox1 (the field, typed or chosen),
-// Label1 "中 含有", Edit1 (the value), RadioButton1 精确 and RadioButton2 模糊 (chosen).
-struct SearchFields {
-    QComboBox *field;
-    QLabel *label;
-    QLineEdit *value;
-    QRadioButton *exact;
-    QRadioButton *fuzzy;
-};
-SearchFields searchFields(QWidget *parent, const QStringList &fields, const QString &current);
+// The one-field search of the list windows, made into the window's own controls:
+// ComboBox1 (the field, typed or chosen, starting at `current`), Label1 "中 含有", Edit1
+// (the value), RadioButton1 精确 and RadioButton2 模糊 (chosen). Returns them in a row,
+// for the window to add its own controls to and lay out.
+QHBoxLayout *searchFields(QWidget *parent, const QStringList &fields, const QString &current, QComboBox *&field,
+                  QLabel *&label, QLineEdit *&value, QRadioButton *&exact, QRadioButton *&fuzzy);
 // A date box showing yyyy-MM-dd, with a calendar to drop down.
 QDateEdit *dateBox(QWidget *parent, const char *name, const QDate &date);
 // Shows or hides a form row: the field and its label.

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "foundation/XlsRecordCheck.h"
+#include "foundation/BiffBytes.h"
 
 #include <QHash>
 #include <QList>
 #include <QSet>
-#include <QtEndian>
 
 namespace {
 
@@ -40,28 +40,15 @@ constexpr quint32 MaxColumns = 256;
 struct RecordAt {
     qsizetype offset; // of the record header in the stream
     quint16 type;
-    QByteArray body;
+    QByteArrayView body; // inside the stream being checked
 };
 
-quint16 u16(const QByteArray &b, qsizetype at)
-{
-    return at >= 0 && at + 2 <= b.size() ? qFromLittleEndian<quint16>(b.constData() + at) : 0;
-}
+using Biff::u16;
+using Biff::u32;
 
-quint32 u32(const QByteArray &b, qsizetype at)
+bool stringFits(QByteArrayView body, qsizetype at, int countBytes)
 {
-    return at >= 0 && at + 4 <= b.size() ? qFromLittleEndian<quint32>(b.constData() + at) : 0;
-}
-
-// A string of a cell, a format or a sheet name: a count of countBytes, a flags byte
-// (bit 0: two bytes a character), the characters. True when it ends inside the body.
-bool stringFits(const QByteArray &body, qsizetype at, int countBytes)
-{
-    if (at + countBytes + 1 > body.size())
-        return false;
-    const qsizetype count = countBytes == 1 ? quint8(body.at(at)) : u16(body, at);
-    const int width = (body.at(at + countBytes) & 1) ? 2 : 1;
-    return at + countBytes + 1 + count * width <= body.size();
+    return Biff::stringEnd(body, at, countBytes) >= 0;
 }
 
 // The shared string table: an SST record and the CONTINUE records after it, read as one
@@ -70,7 +57,7 @@ bool stringFits(const QByteArray &body, qsizetype at, int countBytes)
 class SharedStrings
 {
 public:
-    explicit SharedStrings(QList<QByteArray> parts) : m_parts(std::move(parts)) {}
+    explicit SharedStrings(QList<QByteArrayView> parts) : m_parts(std::move(parts)) {}
 
     qint64 count()
     {
@@ -109,8 +96,8 @@ private:
     {
         if (!ensure() || left() < n)
             return false;
-        const QByteArray &part = m_parts.at(m_part);
-        *value = n == 1 ? quint8(part.at(m_at)) : n == 2 ? u16(part, m_at) : u32(part, m_at);
+        const QByteArrayView part = m_parts.at(m_part);
+        *value = n == 1 ? quint8(part[m_at]) : n == 2 ? u16(part, m_at) : u32(part, m_at);
         m_at += n;
         return true;
     }
@@ -162,7 +149,7 @@ private:
         return true;
     }
 
-    QList<QByteArray> m_parts;
+    QList<QByteArrayView> m_parts;
     qsizetype m_part = 0;
     qsizetype m_at = 0;
 };
@@ -184,7 +171,7 @@ QString check(const QByteArray &stream)
         const quint16 length = u16(stream, at + 2);
         if (length > MaxRecordLength || at + 4 + length > stream.size())
             return damaged(QStringLiteral("记录超出了工作簿"));
-        records.append({at, type, stream.mid(at + 4, length)});
+        records.append({at, type, QByteArrayView(stream).sliced(at + 4, length)});
         at += 4 + length;
     }
     if (records.isEmpty() || records.first().type != Bof)
@@ -208,7 +195,7 @@ QString check(const QByteArray &stream)
 
     for (qsizetype i = 0; i < records.size(); ++i) {
         const RecordAt &r = records.at(i);
-        const QByteArray &b = r.body;
+        const QByteArrayView b = r.body;
         if (r.type == Bof) {
             if (b.size() < 4 || u16(b, 0) != Biff8)
                 return damaged(QStringLiteral("BOF记录无效"));
@@ -241,7 +228,7 @@ QString check(const QByteArray &stream)
             sheetOffsets.append(u32(b, 0));
             break;
         case Sst: {
-            QList<QByteArray> parts{b};
+            QList<QByteArrayView> parts{b};
             while (i + 1 < records.size() && records.at(i + 1).type == Continue)
                 parts.append(records.at(++i).body);
             if (sharedStrings >= 0 || (sharedStrings = SharedStrings(parts).count()) < 0)

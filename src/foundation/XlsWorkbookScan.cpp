@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "foundation/XlsWorkbookScan.h"
+#include "foundation/BiffBytes.h"
 #include "foundation/SheetCellText.h"
 #include "foundation/XlsRecordCheck.h"
 
@@ -14,15 +15,8 @@ namespace {
 
 const quint32 endOfChain = 0xFFFFFFFE;
 
-quint16 u16(const QByteArray &b, qsizetype at)
-{
-    return at >= 0 && at + 2 <= b.size() ? qFromLittleEndian<quint16>(b.constData() + at) : 0;
-}
-
-quint32 u32(const QByteArray &b, qsizetype at)
-{
-    return at >= 0 && at + 4 <= b.size() ? qFromLittleEndian<quint32>(b.constData() + at) : 0;
-}
+using Biff::u16;
+using Biff::u32;
 
 // A compound file (OLE2) just far enough to take one stream out of it.
 class CompoundFile
@@ -147,35 +141,6 @@ private:
     QByteArray m_miniStream;
 };
 
-// A sheet name as BOUNDSHEET stores it: a count, a flag (bit 0: UTF-16) and the characters.
-QString shortName(const QByteArray &b, qsizetype at)
-{
-    if (at + 2 > b.size())
-        return {};
-    const int count = quint8(b.at(at));
-    const bool wide = b.at(at + 1) & 1;
-    if (at + 2 + count * (wide ? 2 : 1) > b.size())
-        return {};
-    if (wide)
-        return QString::fromUtf16(reinterpret_cast<const char16_t *>(b.constData() + at + 2), count);
-    return QString::fromLatin1(b.constData() + at + 2, count);
-}
-
-// An XLUnicodeString at `at` (a two-byte count, a flags byte, the characters); empty
-// when it does not fit.
-QString unicodeString(const QByteArray &b, qsizetype at)
-{
-    if (at + 3 > b.size())
-        return {};
-    const int count = u16(b, at);
-    const bool wide = b.at(at + 2) & 1;
-    if (at + 3 + count * (wide ? 2 : 1) > b.size())
-        return {};
-    if (wide)
-        return QString::fromUtf16(reinterpret_cast<const char16_t *>(b.constData() + at + 3), count);
-    return QString::fromLatin1(b.constData() + at + 3, count);
-}
-
 // The number formats of the workbook: which XF (cell format) shows a date.
 struct DateFormats {
     QHash<int, QString> codes; // FORMAT records: id → format code
@@ -226,12 +191,13 @@ XlsWorkbookScan XlsWorkbookScan::scan(const QByteArray &file)
         const quint16 type = u16(stream, at);
         const quint16 length = u16(stream, at + 2);
         const qsizetype body = at + 4;
+        const QByteArrayView record = QByteArrayView(stream).sliced(body, qMin<qsizetype>(length, stream.size() - body));
         if (type == 0x003D && length >= 12)
             activeTab = u16(stream, body + 10);
         else if (type == 0x0085 && length >= 8)
-            sheets.append({shortName(stream, body + 6), u32(stream, body)});
+            sheets.append({Biff::string(record, 6, 1), u32(stream, body)});
         else if (type == 0x041E && length >= 2)
-            formats.codes.insert(u16(stream, body), unicodeString(stream.mid(body, length), 2));
+            formats.codes.insert(u16(stream, body), Biff::string(record, 2, 2));
         else if (type == 0x00E0 && length >= 4)
             formats.xfFormats.append(u16(stream, body + 2));
         else if (type == 0x0022 && length >= 2)
@@ -293,7 +259,7 @@ XlsWorkbookScan XlsWorkbookScan::scan(const QByteArray &file)
                 }
             }
         } else if (type == 0x0207 && awaitingText) {
-            result.scannedCells.insert(textFormula, unicodeString(stream.mid(body, length), 0));
+            result.scannedCells.insert(textFormula, Biff::string(QByteArrayView(stream).sliced(body, length), 0, 2));
             awaitingText = false;
         }
         at = body + length;

@@ -53,34 +53,20 @@ TRdSearchFm::TRdSearchFm(SharedConnection &db, LoginSession &session, QWidget *p
     tool(ToolButton13, "ToolButton13", "照片");
     tool(ToolButton7, "ToolButton7", "退出");
 
-    const WindowParts::SearchFields fields =
-        WindowParts::searchFields(this, ReaderSearch::fieldItems(), QStringLiteral("读者编号"));
-    ComboBox1 = fields.field;
-    Label1 = fields.label;
-    Edit1 = fields.value;
-    RadioButton1 = fields.exact;
-    RadioButton2 = fields.fuzzy;
+    QHBoxLayout *search = WindowParts::searchFields(this, ReaderSearch::fieldItems(), QStringLiteral("读者编号"),
+                                                    ComboBox1, Label1, Edit1, RadioButton1, RadioButton2);
     Button1 = new QPushButton(QStringLiteral("查询"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     CheckBox1 = new QCheckBox(QStringLiteral("登记日期"), this);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     auto dateBox = [this](const char *name, const QDate &date) {
-        auto *d = new QDateEdit(date, this);
-        d->setObjectName(QString::fromLatin1(name));
-        d->setCalendarPopup(true);
-        d->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-        d->setEnabled(false);
+        QDateEdit *d = WindowParts::dateBox(this, name, date);
+        d->setEnabled(false); // until 登记日期 is ticked
         return d;
     };
     DTP1 = dateBox("DTP1", DayClock::today().addDays(-30));
     DTP2 = dateBox("DTP2", DayClock::today().addDays(1));
 
-    auto *search = new QHBoxLayout;
-    search->addWidget(ComboBox1);
-    search->addWidget(Label1);
-    search->addWidget(Edit1, 1);
-    search->addWidget(RadioButton1);
-    search->addWidget(RadioButton2);
     search->addWidget(Button1);
     search->addSpacing(12);
     search->addWidget(CheckBox1);
